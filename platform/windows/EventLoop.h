@@ -1,0 +1,19 @@
+#pragma once
+// The event loop that message windows need on their thread. Programs with a Qt
+// application of their own may run its loop instead; these calls work with it.
+
+namespace platform {
+
+// Makes sure the process has the application object the message layer needs
+// (a core application when the program has created none). Call once from the
+// main thread before creating windows.
+void ensureEventLoopApplication(int& argc, char** argv);
+
+// Runs the calling thread's event loop until quitEventLoop is called on that thread.
+int runEventLoop();
+void quitEventLoop(int exitCode = 0);
+
+// Handles what is pending on the calling thread, waiting up to maxWaitMs for more.
+void processEvents(int maxWaitMs);
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+#pragma once
+// Message windows: a title, a handler for (message, wParam, lParam) and timers.
+// Any process of the same user finds a window by its exact title and can post,
+// send or copy data to it. A window belongs to the thread that created it; that
+// thread must run an event loop (platform/windows/EventLoop.h), and every handler
+// call and timer of the window happens on it.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/Types.h"
+
+namespace platform {
+
+class MessageHandler {
+public:
+    virtual ~MessageHandler() = default;
+    // Posted and sent messages, and WM_TIMER with wParam = timer id.
+    virtual LResult onMessage(MessageId message, WParam wParam, LParam lParam) = 0;
+    // WM_COPYDATA: the payload is valid only during the call.
+    virtual LResult onCopyData(WindowHandle sender, std::uint32_t dwData,
+                               const std::uint8_t* data, std::size_t size)
+    {
+        (void)sender; (void)dwData; (void)data; (void)size;
+        return 0;
+    }
+};
+
+class MessageWindow {
+public:
+    // Creates a window on the calling thread. Returns nullptr when the runtime
+    // directory is unusable or the window cannot listen. Several windows may share
+    // a title; findWindow then returns one of them.
+    static std::unique_ptr<MessageWindow> create(std::string_view title, MessageHandler& handler);
+
+    virtual ~MessageWindow() = default;  // Destroys the window: it is no longer found or reached.
+
+    virtual WindowHandle handle() const = 0;
+    virtual const std::string& title() const = 0;
+
+    // Starts or restarts timer `id`; the handler then gets WM_TIMER(id, 0) every
+    // `intervalMs`. Must be called on the window's thread.
+    virtual void setTimer(std::uint32_t id, std::uint32_t intervalMs) = 0;
+    virtual void killTimer(std::uint32_t id) = 0;
+
+protected:
+    MessageWindow() = default;
+    MessageWindow(const MessageWindow&) = delete;
+    MessageWindow& operator=(const MessageWindow&) = delete;
+};
+
+// 0 when no live window of any process of this user has exactly this title.
+WindowHandle findWindow(std::string_view title);
+bool isWindow(WindowHandle window);
+
+// Queues the message for the window's thread. Safe from any thread. False when the
+// window does not exist.
+bool postMessage(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
+
+// Runs the handler on the window's thread and returns its result. Returns 0 at
+// once when the window does not exist, and 0 when its process dies during the call.
+LResult sendMessage(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
+
+// WM_COPYDATA, synchronous like sendMessage.
+LResult sendCopyData(WindowHandle window, WindowHandle sender, std::uint32_t dwData,
+                     const void* data, std::size_t size);
+
+// Posts the message to every window of this user; returns how many it reached.
+int broadcastMessage(MessageId message, WParam wParam, LParam lParam);
+
+// One name gives one number in 0xC000-0xFFFF in every process of the user.
+// 0 on failure (empty name, registry unusable or full).
+MessageId registerWindowMessage(std::string_view name);
+
+}  // namespace platform
