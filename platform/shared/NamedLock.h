@@ -1,7 +1,8 @@
 #pragma once
 // A named lock shared by the processes of one user, in place of a named mutex.
 // It exists while some process holds a handle to it; a process that dies (even by
-// SIGKILL) releases both its hold and its handle.
+// SIGKILL) releases both its hold and its handle. Handles are not inherited by
+// programs a process starts; a forked child must open its own.
 
 #include <memory>
 #include <string_view>
@@ -19,7 +20,10 @@ public:
     virtual ~NamedLock() = default;
 
     // Waits without limit. False when the wait fails; the lock is then not held.
+    // The holding thread may lock again; the lock is free once every lock() has
+    // had its unlock().
     virtual bool lock() = 0;
+    // Does nothing unless the calling thread holds the lock.
     virtual void unlock() = 0;
 
 protected:

@@ -1,6 +1,7 @@
 #pragma once
 // A worker thread that takes jobs as thread messages (message, wParam, lParam),
-// one at a time in the order posted. It blocks on its queue while idle.
+// one at a time in the order posted. It blocks on its queue while idle. A posted
+// WM_QUIT ends it after the jobs posted before it, as quit() would.
 
 #include <chrono>
 #include <functional>
@@ -20,6 +21,7 @@ public:
     MessageThread(const MessageThread&) = delete;
     MessageThread& operator=(const MessageThread&) = delete;
 
+    // Starts the thread; once only. False when it cannot be started.
     bool start();
     bool isRunning() const;
 
@@ -32,7 +34,7 @@ public:
     // false when it is still busy (the destructor joins it later).
     bool quit(std::chrono::milliseconds limit);
 
-    // True on the thread itself; lets a job tell that a quit was requested.
+    // True once a quit was requested; lets a long job on the thread stop early.
     bool quitRequested() const;
 
 private:
