@@ -1,8 +1,11 @@
 #pragma once
 // Many reads and writes of one INI file with one read and one write: open, then
 // the same calls as in PrivateProfile.h, then commit. The committed file is
-// byte for byte what the same writes made key by key would give. The file stays
-// locked against other writers from open to commit (or destruction).
+// byte for byte what the same writes made key by key would give. A writing batch
+// holds the writers' lock of the file from open to commit (or destruction); a
+// write after a commit takes the lock again and first rereads the file.
+// Reads see the batch's own writes. Writing the same file key by key from the
+// thread that holds an open batch of it loses those writes at commit.
 
 #include <cstddef>
 #include <memory>
@@ -12,6 +15,7 @@
 
 namespace platform::ini {
 
+class FolderLock;
 class IniDocument;
 
 class IniBatch {
@@ -35,22 +39,28 @@ public:
     bool hasKey(std::string_view section, std::string_view key) const;
     std::vector<std::string> sectionNames() const;
 
-    void writeString(std::string_view section, std::string_view key, std::string_view value);
-    void writeInt(std::string_view section, std::string_view key, int value);
-    void writeStruct(std::string_view section, std::string_view key, const void* data, std::size_t size);
-    void deleteKey(std::string_view section, std::string_view key);
-    void deleteSection(std::string_view section);
+    // False only for a name that cannot be written (see IniDocument.h).
+    bool writeString(std::string_view section, std::string_view key, std::string_view value);
+    bool writeInt(std::string_view section, std::string_view key, int value);
+    bool writeStruct(std::string_view section, std::string_view key, const void* data, std::size_t size);
+    bool deleteKey(std::string_view section, std::string_view key);
+    bool deleteSection(std::string_view section);
 
-    // Writes the file atomically when anything changed; true on success or when
-    // nothing changed. The batch stays usable afterwards.
+    // Writes the file atomically when anything changed and releases the lock; true
+    // on success or when nothing changed. False for a batch opened for reading
+    // only, or when the lock or the file could not be had. The batch stays
+    // usable afterwards.
     bool commit();
 
 private:
+    void load();
+    void prepareWrite();
+
     std::string path_;
     bool forWriting_;
     bool readable_ = true;
     bool dirty_ = false;
-    int lockFd_ = -1;
+    std::unique_ptr<FolderLock> lock_;
     std::unique_ptr<IniDocument> document_;
 };
 

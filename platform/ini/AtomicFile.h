@@ -1,0 +1,24 @@
+#pragma once
+// Whole-file reads and crash-safe replacement: the new contents go to a temporary
+// file in the same folder, are flushed to disk and renamed over the old file, so
+// a reader or a crash sees either the old or the new file, never a mix.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform::ini {
+
+// Larger files are refused rather than loaded: no settings file comes near this.
+inline constexpr std::size_t kMaxFileSize = 64 * 1024 * 1024;
+
+// The whole file; an empty string when it does not exist; nullopt when it exists
+// but cannot be read (or is larger than kMaxFileSize).
+std::optional<std::string> readWholeFile(const std::string& path);
+
+// Replaces (or creates) the file with `contents`, keeping the permission bits of
+// the file it replaces. False, with the old file untouched, on any failure.
+bool replaceFileAtomically(const std::string& path, std::string_view contents);
+
+}  // namespace platform::ini
