@@ -34,8 +34,13 @@ public:
     {
         const int pidFd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
         if (pidFd < 0 || wakeFd_ < 0) {
+            // Kernels without process descriptors: a thread of its own that ends
+            // with the child still keeps it from staying a zombie.
             if (pidFd >= 0) close(pidFd);
-            waitpid(pid, nullptr, WNOHANG);
+            std::thread([pid] {
+                while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+                }
+            }).detach();
             return false;
         }
         {
@@ -47,16 +52,14 @@ public:
         return true;
     }
 
-    std::size_t pendingCount() const
-    {
-        std::lock_guard lock(mutex_);
-        return children_.size();
-    }
-
-    bool waitUntilAllReaped(std::chrono::milliseconds timeout) const
+    bool waitUntilReaped(pid_t pid, std::chrono::milliseconds timeout) const
     {
         std::unique_lock lock(mutex_);
-        return allReaped_.wait_for(lock, timeout, [this] { return children_.empty(); });
+        return reaped_.wait_for(lock, timeout, [this, pid] {
+            for (const Child& child : children_)
+                if (child.pid == pid) return false;
+            return true;
+        });
     }
 
 private:
@@ -105,14 +108,14 @@ private:
             }
             close(it->pidFd);
             children_.erase(it);
-            break;
+            reaped_.notify_all();
+            return;
         }
-        if (children_.empty()) allReaped_.notify_all();
     }
 
     const int wakeFd_;
     mutable std::mutex mutex_;
-    mutable std::condition_variable allReaped_;
+    mutable std::condition_variable reaped_;
     std::vector<Child> children_;
     bool stopping_ = false;
     std::thread thread_;
@@ -128,10 +131,9 @@ ChildReaper::ChildReaper() : impl_(std::make_unique<Impl>()) {}
 ChildReaper::~ChildReaper() = default;
 
 bool ChildReaper::adopt(pid_t pid) { return impl_->adopt(pid); }
-std::size_t ChildReaper::pendingCount() const { return impl_->pendingCount(); }
-bool ChildReaper::waitUntilAllReaped(std::chrono::milliseconds timeout) const
+bool ChildReaper::waitUntilReaped(pid_t pid, std::chrono::milliseconds timeout) const
 {
-    return impl_->waitUntilAllReaped(timeout);
+    return impl_->waitUntilReaped(pid, timeout);
 }
 
 }  // namespace platform

@@ -5,7 +5,6 @@
 // descriptor for new children and for shutdown.
 
 #include <chrono>
-#include <cstddef>
 #include <memory>
 #include <sys/types.h>
 
@@ -16,14 +15,12 @@ public:
     static ChildReaper& instance();
 
     // Takes over waiting for `pid`, a child of this process. False when no
-    // process descriptor can be had; the child is then waited for at once if it
-    // has already ended, else left to be reaped by our own exit.
+    // process descriptor can be had; a thread of its own then waits for it.
     bool adopt(pid_t pid);
 
-    // Children adopted and not yet reaped.
-    std::size_t pendingCount() const;
-    // Blocks until every adopted child has been reaped or `timeout` passes.
-    bool waitUntilAllReaped(std::chrono::milliseconds timeout) const;
+    // Blocks until `pid` is no longer waiting to be reaped (at once when it was
+    // never adopted) or `timeout` passes; true in the first case.
+    bool waitUntilReaped(pid_t pid, std::chrono::milliseconds timeout) const;
 
     ~ChildReaper();
     ChildReaper(const ChildReaper&) = delete;
