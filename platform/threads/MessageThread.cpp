@@ -119,9 +119,18 @@ bool MessageThread::post(MessageId message, WParam wParam, LParam lParam)
 bool MessageThread::quit(std::chrono::milliseconds limit)
 {
     {
-        std::unique_lock lock(state_->mutex);
+        std::lock_guard lock(state_->mutex);
         if (!state_->started) return true;
         state_->requestQuit();
+    }
+    return join(limit);
+}
+
+bool MessageThread::join(std::chrono::milliseconds limit)
+{
+    {
+        std::unique_lock lock(state_->mutex);
+        if (!state_->started) return true;
         if (state_->onOwnThread()) return false;  // it cannot end while we are on it
         if (!state_->ended.wait_for(lock, limit, [this] { return state_->loopEnded; })) return false;
     }

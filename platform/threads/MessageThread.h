@@ -34,6 +34,10 @@ public:
     // false when it is still busy (the destructor joins it later).
     bool quit(std::chrono::milliseconds limit);
 
+    // Waits up to `limit` for the thread to end by itself, after a posted WM_QUIT,
+    // and joins it. False when it still runs.
+    bool join(std::chrono::milliseconds limit);
+
     // True once a quit was requested; lets a long job on the thread stop early.
     bool quitRequested() const;
 
