@@ -1,0 +1,76 @@
+#include "settings/ConfigFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/ini/IniBatch.h"
+#include "settings/BlockDefaults.h"
+#include "settings/ConfigKeys.h"
+#include "settings/PointerRegistry.h"
+#include "settings/ProfileFile.h"
+
+namespace settings {
+namespace {
+
+constexpr int kMissingInt = -1;
+
+struct HeaderKey {
+    const char* name;
+    std::int32_t SettingsBlock::*field;
+};
+
+// In file order; `InfoData` follows them.
+const HeaderKey kHeaderKeys[] = {
+    {"CurrentProfile", &SettingsBlock::CurrentProfile},
+    {"WindowsProfile", &SettingsBlock::WindowsProfile},
+    {"QuickHelpLan", &SettingsBlock::QuickHelpLan},
+    {"MouseType", &SettingsBlock::MouseType},
+    {"LiftOnFlag", &SettingsBlock::LiftOnFlag},
+    {"TrackControlFlag", &SettingsBlock::TrackControlFlag},
+    {"DisControl", &SettingsBlock::DisControl},
+};
+
+}  // namespace
+
+bool loadAll(SettingsBlock& block, const InstallFolder& folder)
+{
+    {
+        const platform::ini::IniBatch config(folder.configIni(), false);
+        if (!config.readable())
+            return false;
+        for (const HeaderKey& key : kHeaderKeys)
+            block.*key.field = config.readInt(kConfigSection, key.name, kMissingInt);
+        if (!config.readStruct(kConfigSection, kInfoDataKey, &block.InfoData, sizeof block.InfoData))
+            block.InfoData = InfoData{};
+    }
+    for (int p = 0; p < kProfileCount; ++p) {
+        if (!loadProfileFile(block.Profiles[p], folder.profileFile(p)))
+            createDefaultProfile(block.Profiles[p], p);
+    }
+    if (isValidProfileIndex(block.CurrentProfile))
+        registryToProfile(block.Profiles[block.CurrentProfile]);
+    return true;
+}
+
+bool saveAll(const SettingsBlock& block, const InstallFolder& folder)
+{
+    if (isValidProfileIndex(block.CurrentProfile))
+        profileToRegistry(block.Profiles[block.CurrentProfile]);
+
+    bool written = true;
+    {
+        platform::ini::IniBatch config(folder.configIni());
+        for (const HeaderKey& key : kHeaderKeys)
+            config.writeInt(kConfigSection, key.name, block.*key.field);
+        config.writeStruct(kConfigSection, kInfoDataKey, &block.InfoData, sizeof block.InfoData);
+        written = config.commit();
+    }
+
+    std::error_code ignored;
+    std::filesystem::create_directories(folder.configSubfolder(), ignored);
+    for (int p = 0; p < kProfileCount; ++p)
+        written = saveProfileFile(block.Profiles[p], folder.profileFile(p)) && written;
+    return written;
+}
+
+}  // namespace settings
