@@ -23,18 +23,38 @@ bool isPrivateFolder(const std::string& path)
     return (st.st_mode & 077) == 0;
 }
 
-std::string baseFolder()
+// The folder that holds ours. Whoever may rename entries in it could swap our
+// folder for one of theirs after we checked it, so it must belong to us or to
+// root, and be closed to others' writes unless it is sticky, as /tmp is.
+bool isTrustedParent(const std::string& path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return false;
+    if (!S_ISDIR(st.st_mode)) return false;
+    if (st.st_uid != geteuid() && st.st_uid != 0) return false;
+    const bool othersMayWrite = (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    return !othersMayWrite || (st.st_mode & S_ISVTX) != 0;
+}
+
+struct FolderPlace {
+    std::string parent;
+    std::string name;
+};
+
+FolderPlace folderPlace()
 {
     const char* xdg = std::getenv("XDG_RUNTIME_DIR");
-    if (xdg && xdg[0] == '/') return std::string(xdg) + "/" + kFolderName;
-    return "/tmp/" + std::string(kFolderName) + "-" + std::to_string(geteuid());
+    if (xdg && xdg[0] == '/') return {xdg, kFolderName};
+    return {"/tmp", std::string(kFolderName) + "-" + std::to_string(geteuid())};
 }
 
 }  // namespace
 
 std::string runtimeDirectory()
 {
-    const std::string folder = baseFolder();
+    const FolderPlace place = folderPlace();
+    if (!isTrustedParent(place.parent)) return {};
+    const std::string folder = place.parent + "/" + place.name;
     if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
     if (!isPrivateFolder(folder)) return {};
     return folder + "/";
