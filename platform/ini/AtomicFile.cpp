@@ -3,7 +3,6 @@
 #include "platform/ini/FolderLock.h"
 
 #include <algorithm>
-#include <atomic>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -28,23 +27,18 @@ bool writeAll(int descriptor, std::string_view bytes)
     return true;
 }
 
-// A fresh file beside `path`, created exclusively so that a leftover of a killed
-// writer is never reused; opened with mode 0666 so that the umask applies.
+// The temporary file beside `path`. Its name is fixed, so a leftover of a writer
+// killed mid-write is removed by the next write instead of piling up; the writers'
+// lock keeps two writers from using it at once. Created with mode 0666 so that
+// the umask applies.
 int createTemporaryBeside(const std::string& path, std::string& temporaryPath)
 {
-    static std::atomic<unsigned> counter{0};
-    const std::string folder = folderOf(path);
     const std::size_t slash = path.rfind('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = folder + "/." + name + ".tmp" + std::to_string(getpid()) + "-"
-                        + std::to_string(counter.fetch_add(1));
-        const int descriptor =
-            open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0 || errno != EEXIST)
-            return descriptor;
-    }
-    return -1;
+    temporaryPath = folderOf(path) + "/." + name + ".tmp";
+    if (unlink(temporaryPath.c_str()) != 0 && errno != ENOENT)
+        return -1;
+    return open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
 
 void syncFolder(const std::string& path)

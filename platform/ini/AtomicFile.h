@@ -19,6 +19,7 @@ std::optional<std::string> readWholeFile(const std::string& path);
 
 // Replaces (or creates) the file with `contents`, keeping the permission bits of
 // the file it replaces. False, with the old file untouched, on any failure.
+// The caller holds the FolderLock of `path`.
 bool replaceFileAtomically(const std::string& path, std::string_view contents);
 
 }  // namespace platform::ini

@@ -49,6 +49,8 @@ bool isWritableKey(std::string_view key)
 
 }  // namespace
 
+IniDocument::IniDocument() : sections_(1) {}
+
 IniDocument IniDocument::parse(std::string_view bytes)
 {
     IniDocument document;
@@ -56,7 +58,6 @@ IniDocument IniDocument::parse(std::string_view bytes)
         document.byteOrderMark_ = true;
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    document.sections_.emplace_back();
     std::size_t position = 0;
     while (position < bytes.size()) {
         Line line;

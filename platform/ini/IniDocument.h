@@ -45,7 +45,7 @@ enum class Edit {
 
 class IniDocument {
 public:
-    IniDocument() = default;
+    IniDocument();
     static IniDocument parse(std::string_view bytes);
     std::string serialize() const;
 
