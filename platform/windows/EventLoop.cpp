@@ -5,58 +5,63 @@
 #include <QThread>
 #include <QTimer>
 
-#include <optional>
-#include <vector>
-
 namespace platform {
 namespace {
 
-thread_local std::vector<QEventLoop*> tlsRunningLoops;
-// A quit asked for while no loop ran ends the next loop at once, as a quit
-// message waiting in the queue would.
-thread_local std::optional<int> tlsPendingQuit;
+// The innermost runEventLoop of the thread, and a quit that came before any loop
+// ran (it ends the next loop at once, as a queued WM_QUIT does).
+struct ThreadLoops {
+    QEventLoop* running = nullptr;
+    bool quitPending = false;
+    int exitCode = 0;
+};
+
+ThreadLoops& threadLoops()
+{
+    thread_local ThreadLoops loops;
+    return loops;
+}
+
+bool onApplicationThread()
+{
+    const QCoreApplication* application = QCoreApplication::instance();
+    return application && QThread::currentThread() == application->thread();
+}
 
 }  // namespace
 
 void ensureEventLoopApplication(int& argc, char** argv)
 {
-    if (QCoreApplication::instance()) return;
-    // Kept for the life of the process: windows and timers may outlive main's scope.
-    static QCoreApplication* application = new QCoreApplication(argc, argv);
-    (void)application;
+    // Kept for the whole life of the process.
+    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
 }
 
 int runEventLoop()
 {
-    if (tlsPendingQuit) {
-        const int code = *tlsPendingQuit;
-        tlsPendingQuit.reset();
-        return code;
+    ThreadLoops& loops = threadLoops();
+    if (loops.quitPending) {
+        loops.quitPending = false;
+        return loops.exitCode;
     }
-    if (!QCoreApplication::instance()) return -1;
     QEventLoop loop;
-    tlsRunningLoops.push_back(&loop);
-    const int code = loop.exec();
-    tlsRunningLoops.pop_back();
-    return code;
+    QEventLoop* outer = loops.running;
+    loops.running = &loop;
+    const int exitCode = loop.exec();
+    loops.running = outer;
+    return exitCode;
 }
 
 void quitEventLoop(int exitCode)
 {
-    if (!tlsRunningLoops.empty()) {
-        tlsRunningLoops.back()->exit(exitCode);
+    ThreadLoops& loops = threadLoops();
+    if (loops.running) {
+        loops.running->exit(exitCode);
         return;
     }
-    QThread* thread = QThread::currentThread();
-    if (thread->loopLevel() > 0) {
-        // A loop the program runs itself: the application's or a QThread's.
-        if (QCoreApplication::instance() && thread == QCoreApplication::instance()->thread())
-            QCoreApplication::exit(exitCode);
-        else
-            thread->exit(exitCode);
-        return;
-    }
-    tlsPendingQuit = exitCode;
+    loops.quitPending = true;
+    loops.exitCode = exitCode;
+    // A program that runs the application's own loop instead.
+    if (onApplicationThread()) QCoreApplication::exit(exitCode);
 }
 
 void processEvents(int maxWaitMs)
@@ -66,11 +71,11 @@ void processEvents(int maxWaitMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         return;
     }
-    // The timer bounds the wait; pending events are handled without waiting.
+    QEventLoop loop;
+    // Ends the wait when nothing else comes.
     QTimer limit;
     limit.setSingleShot(true);
     limit.start(maxWaitMs);
-    QEventLoop loop;
     loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 

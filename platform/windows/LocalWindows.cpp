@@ -1,62 +1,76 @@
 #include "platform/windows/LocalWindows.h"
 
-#include <mutex>
-#include <unordered_map>
+#include "platform/windows/WindowReceiver.h"
 
-#include "platform/windows/ThreadDispatcher.h"
+namespace platform::windows {
 
-namespace platform::msgwin::localWindows {
-namespace {
-
-std::mutex& tableMutex()
+LocalWindows& LocalWindows::instance()
 {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::unordered_map<WindowHandle, ThreadDispatcher*>& table()
-{
-    static std::unordered_map<WindowHandle, ThreadDispatcher*> windows;
+    static LocalWindows windows;
     return windows;
 }
 
-}  // namespace
-
-void add(WindowHandle window, ThreadDispatcher* dispatcher)
+void LocalWindows::add(const LocalWindow& window)
 {
-    std::lock_guard lock(tableMutex());
-    table()[window] = dispatcher;
+    std::lock_guard lock(mutex_);
+    windows_[window.handle] = window;
 }
 
-void remove(WindowHandle window)
+void LocalWindows::remove(WindowHandle window)
 {
-    std::lock_guard lock(tableMutex());
-    table().erase(window);
+    std::shared_ptr<ThreadInbox> inbox;
+    {
+        std::lock_guard lock(mutex_);
+        const auto it = windows_.find(window);
+        if (it == windows_.end()) return;
+        inbox = it->second.inbox;
+        windows_.erase(it);
+    }
+    // Sends are queued under the mutex, so none for this window can follow.
+    inbox->cancelFor(window);
 }
 
-bool contains(WindowHandle window)
+bool LocalWindows::contains(WindowHandle window) const
 {
-    std::lock_guard lock(tableMutex());
-    return table().count(window) != 0;
+    std::lock_guard lock(mutex_);
+    return windows_.count(window) != 0;
 }
 
-bool post(WindowHandle window, MessageId message, WParam wParam, LParam lParam)
+WindowReceiver* LocalWindows::receiverOnThisThread(WindowHandle window) const
 {
-    // Held while queueing: a window leaves the table before its dispatcher can go.
-    std::lock_guard lock(tableMutex());
-    const auto found = table().find(window);
-    if (found == table().end()) return false;
-    found->second->queuePost(window, message, wParam, lParam);
+    std::lock_guard lock(mutex_);
+    const auto it = windows_.find(window);
+    if (it == windows_.end() || it->second.owner != std::this_thread::get_id()) return nullptr;
+    return it->second.receiver;
+}
+
+bool LocalWindows::post(WindowHandle window, MessageId message, WParam wParam, LParam lParam)
+{
+    // Posting under the mutex: the receiver is retired only after remove().
+    std::lock_guard lock(mutex_);
+    const auto it = windows_.find(window);
+    if (it == windows_.end()) return false;
+    WindowReceiver::postMessage(it->second.receiver, message, wParam, lParam);
     return true;
 }
 
-ThreadDispatcher* ownedByCallingThread(WindowHandle window)
+bool LocalWindows::queueSend(const std::shared_ptr<PendingSend>& call)
 {
-    ThreadDispatcher* own = ThreadDispatcher::current();
-    if (!own) return nullptr;
-    std::lock_guard lock(tableMutex());
-    const auto found = table().find(window);
-    return found != table().end() && found->second == own ? own : nullptr;
+    std::lock_guard lock(mutex_);
+    const auto it = windows_.find(call->target);
+    if (it == windows_.end() || !it->second.inbox->push(call)) return false;
+    WindowReceiver::postDrain(it->second.receiver);
+    return true;
 }
 
-}  // namespace platform::msgwin::localWindows
+LResult LocalWindows::deliverOnThisThread(const PendingSend& call)
+{
+    // Safe outside the mutex: only this thread retires the receiver.
+    WindowReceiver* receiver = receiverOnThisThread(call.target);
+    if (!receiver) return 0;
+    if (call.copyData)
+        return receiver->callCopyData(call.sender, call.dwData, call.payload.data(), call.payload.size());
+    return receiver->callMessage(call.message, call.wParam, call.lParam);
+}
+
+}  // namespace platform::windows

@@ -1,9 +1,9 @@
 #include "platform/windows/WindowFiles.h"
 
+#include <atomic>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -11,283 +11,267 @@
 #include <unistd.h>
 
 #include "platform/system/RuntimeDirectory.h"
-#include "platform/windows/LocalSocket.h"
 
-namespace platform::msgwin {
+namespace platform::windows {
 namespace {
 
+constexpr const char* kFolderName = "windows";
+constexpr const char* kCounterName = "next-handle";
+constexpr const char* kTitlePrefix = "title-";
+constexpr const char* kLockSuffix = ".lock";
+constexpr const char* kSocketSuffix = ".sock";
+// Handles start above the small numbers so that a message number or a count
+// passed by mistake does not name a window.
 constexpr WindowHandle kFirstHandle = 0x00010000;
-constexpr int kClaimAttempts = 8;
 constexpr int kAllocationAttempts = 4096;
 
-std::string hex8(WindowHandle window)
+std::string handleText(WindowHandle window)
 {
     char text[9];
     std::snprintf(text, sizeof text, "%08x", window);
     return text;
 }
 
-std::string titleHash(std::string_view title)
-{
-    std::uint64_t hash = 0xcbf29ce484222325ULL;  // FNV-1a
-    for (unsigned char c : title) {
-        hash ^= c;
-        hash *= 0x100000001b3ULL;
-    }
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
-}
-
-// Parses exactly eight lowercase hex digits.
-bool parseHex8(std::string_view text, WindowHandle& window)
+bool parseHandleText(std::string_view text, WindowHandle& out)
 {
     if (text.size() != 8) return false;
     WindowHandle value = 0;
     for (char c : text) {
-        int digit;
+        int digit = 0;
         if (c >= '0' && c <= '9') digit = c - '0';
         else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
         else return false;
-        value = value * 16 + static_cast<WindowHandle>(digit);
+        value = (value << 4) | static_cast<WindowHandle>(digit);
     }
-    window = value;
-    return window != 0;
+    out = value;
+    return value != 0;
 }
 
-std::vector<std::string> folderEntries(const std::string& folder)
+std::string titleIndexPrefix(std::string_view title)
 {
-    std::vector<std::string> names;
+    return kTitlePrefix + runtimeFileName(title, "") + "-";
+}
+
+bool isPrivateFolder(const std::string& path)
+{
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) return false;
+    return S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & 077) == 0;
+}
+
+bool endsWith(std::string_view text, std::string_view suffix)
+{
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+template <typename Visit>
+void forEachEntry(const std::string& folder, Visit visit)
+{
     DIR* dir = opendir(folder.c_str());
-    if (!dir) return names;
-    while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
+    if (!dir) return;
+    while (const dirent* entry = readdir(dir)) visit(std::string_view(entry->d_name));
     closedir(dir);
-    return names;
 }
 
-bool sameFile(int fd, const std::string& path)
+void removeTitleIndexes(const std::string& folder, WindowHandle window)
 {
-    struct stat opened {}, named {};
-    if (fstat(fd, &opened) != 0 || lstat(path.c_str(), &named) != 0) return false;
-    return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+    const std::string suffix = "-" + handleText(window);
+    std::vector<std::string> doomed;
+    forEachEntry(folder, [&](std::string_view name) {
+        if (name.starts_with(kTitlePrefix) && endsWith(name, suffix)) doomed.emplace_back(name);
+    });
+    for (const auto& name : doomed) unlink((folder + name).c_str());
 }
 
-bool readWholeFile(const std::string& path, std::string& content, std::size_t limit)
+void removeDeadWindowFiles(const std::string& folder, WindowHandle window, int lockedFd)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) return false;
-    content.clear();
-    char buffer[4096];
-    bool ok = true;
-    for (;;) {
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) { ok = false; break; }
-        if (got == 0) break;
-        content.append(buffer, static_cast<std::size_t>(got));
-        if (content.size() > limit) { ok = false; break; }
-    }
-    close(fd);
-    return ok;
+    unlink(socketPath(folder, window).c_str());
+    removeTitleIndexes(folder, window);
+    // Remove the lock file only if it is still the one we locked.
+    const std::string lockPath = lockFilePath(folder, window);
+    struct stat held {}, named {};
+    if (fstat(lockedFd, &held) == 0 && stat(lockPath.c_str(), &named) == 0 &&
+        held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+        unlink(lockPath.c_str());
 }
 
-bool writeAll(int fd, const char* data, std::size_t size)
+bool readExactly(int fd, std::string& out, std::size_t size)
 {
-    while (size > 0) {
-        const ssize_t written = write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
+    out.assign(size, '\0');
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = read(fd, out.data() + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
     }
     return true;
 }
 
-// Title index entries of one window: "t-" + 16 hex digits + "-" + handle.
-bool isTitleEntryOf(const std::string& name, const std::string& handleText)
+bool writeAllTo(int fd, const void* data, std::size_t size)
 {
-    return name.size() == 2 + 16 + 1 + 8 && name.compare(0, 2, "t-") == 0 &&
-           name.compare(name.size() - 9, 9, "-" + handleText) == 0;
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = write(fd, bytes, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
-void removeFilesOf(const std::string& folder, WindowHandle window)
+bool indexHoldsTitle(const std::string& path, std::string_view title)
 {
-    const std::string handleText = hex8(window);
-    for (const std::string& name : folderEntries(folder))
-        if (isTitleEntryOf(name, handleText)) unlink((folder + name).c_str());
-    unlink(socketPath(folder, window).c_str());
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool same = false;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::size_t>(st.st_size) == title.size()) {
+        std::string stored;
+        same = readExactly(fd, stored, title.size()) && stored == title;
+    }
+    close(fd);
+    return same;
 }
 
-// The next handle from the shared counter; 0 when the counter cannot be used.
-WindowHandle allocateHandle(const std::string& folder, const std::function<bool(WindowHandle)>& inUse)
-{
-    const std::string path = folder + "next-handle";
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) return 0;
-    if (flock(fd, LOCK_EX) != 0) {
-        close(fd);
-        return 0;
+class FileLock {
+public:
+    explicit FileLock(int fd) : fd_(fd)
+    {
+        while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                close(fd_);
+                fd_ = -1;
+            }
+        }
     }
-    char text[32] = {};
-    const ssize_t got = pread(fd, text, sizeof text - 1, 0);
-    WindowHandle next = kFirstHandle;
-    if (got > 0) {
-        char* end = nullptr;
-        const unsigned long long value = std::strtoull(text, &end, 16);
-        if (end != text && value != 0 && value <= 0xFFFFFFFFull) next = static_cast<WindowHandle>(value);
+    ~FileLock()
+    {
+        if (fd_ >= 0) close(fd_);  // closing releases the lock
     }
-    WindowHandle chosen = 0;
-    for (int attempt = 0; attempt < kAllocationAttempts && chosen == 0; ++attempt) {
-        const WindowHandle candidate = next;
-        next = next == 0xFFFFFFFFu ? 1 : next + 1;
-        if (inUse(candidate) || access(lockPath(folder, candidate).c_str(), F_OK) == 0) continue;
-        chosen = candidate;
-    }
-    const std::string stored = hex8(next) + "\n";
-    if (pwrite(fd, stored.data(), stored.size(), 0) != static_cast<ssize_t>(stored.size()) ||
-        ftruncate(fd, static_cast<off_t>(stored.size())) != 0)
-        chosen = 0;
-    close(fd);  // releases the lock
-    return chosen;
-}
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 }  // namespace
 
 std::string windowsFolder()
 {
-    const std::string base = runtimeDirectory();
-    if (base.empty()) return {};
-    const std::string folder = base + "windows";
+    const std::string runtime = runtimeDirectory();
+    if (runtime.empty()) return {};
+    const std::string folder = runtime + kFolderName;
     if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
-    struct stat st {};
-    if (lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid() ||
-        (st.st_mode & 077) != 0)
-        return {};
-    const std::string withSlash = folder + "/";
-    if (socketPath(withSlash, 0xFFFFFFFFu).size() > maxSocketPathLength()) return {};
-    return withSlash;
+    if (!isPrivateFolder(folder)) return {};
+    return folder + "/";
 }
 
-std::string lockPath(const std::string& folder, WindowHandle window)
+std::string lockFilePath(const std::string& folder, WindowHandle window)
 {
-    return folder + "w-" + hex8(window) + ".lock";
+    return folder + handleText(window) + kLockSuffix;
 }
 
 std::string socketPath(const std::string& folder, WindowHandle window)
 {
-    return folder + "w-" + hex8(window) + ".sock";
+    return folder + handleText(window) + kSocketSuffix;
 }
 
 std::string titleIndexPath(const std::string& folder, std::string_view title, WindowHandle window)
 {
-    return folder + "t-" + titleHash(title) + "-" + hex8(window);
+    return folder + titleIndexPrefix(title) + handleText(window);
 }
 
-std::unique_ptr<WindowRegistration> WindowRegistration::claim(
-    const std::string& folder, const std::function<bool(WindowHandle)>& inUse)
+WindowState probeWindow(const std::string& folder, WindowHandle window)
 {
-    for (int attempt = 0; attempt < kClaimAttempts; ++attempt) {
-        const WindowHandle window = allocateHandle(folder, inUse);
-        if (window == 0) return nullptr;
-        const std::string path = lockPath(folder, window);
-        const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd < 0) continue;
-        // Until the lock is held the new file looks like a dead window's and may be
-        // removed by a cleaner; the lock counts only on the file still at the path.
-        if (flock(fd, LOCK_EX) != 0 || !sameFile(fd, path)) {
-            close(fd);
-            continue;
-        }
-        return std::unique_ptr<WindowRegistration>(new WindowRegistration(folder, window, fd));
+    if (window == 0) return WindowState::Missing;
+    const int fd = open(lockFilePath(folder, window).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return WindowState::Missing;
+    // A shared lock, so that two processes probing the same dead window both see
+    // it dead instead of one seeing the other's probe as a live owner.
+    if (flock(fd, LOCK_SH | LOCK_NB) != 0) {
+        close(fd);
+        return WindowState::Alive;
     }
-    return nullptr;
+    removeDeadWindowFiles(folder, window, fd);
+    close(fd);
+    return WindowState::Dead;
 }
 
-WindowRegistration::WindowRegistration(std::string folder, WindowHandle handle, int lockFd)
-    : folder_(std::move(folder)), handle_(handle), lockFd_(lockFd)
+WindowHandle allocateHandle(const std::string& folder)
 {
+    FileLock counter(open((folder + kCounterName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (counter.fd() < 0) return 0;
+
+    std::uint8_t stored[4] = {};
+    WindowHandle next = 0;
+    if (pread(counter.fd(), stored, sizeof stored, 0) == static_cast<ssize_t>(sizeof stored))
+        next = stored[0] | (stored[1] << 8) | (stored[2] << 16) | (static_cast<WindowHandle>(stored[3]) << 24);
+
+    for (int attempt = 0; attempt < kAllocationAttempts; ++attempt) {
+        ++next;
+        if (next < kFirstHandle) next = kFirstHandle;  // also skips 0 after wrapping
+        if (probeWindow(folder, next) == WindowState::Alive) continue;
+        for (int i = 0; i < 4; ++i) stored[i] = static_cast<std::uint8_t>(next >> (8 * i));
+        if (pwrite(counter.fd(), stored, sizeof stored, 0) != static_cast<ssize_t>(sizeof stored)) return 0;
+        return next;
+    }
+    return 0;
 }
 
-WindowRegistration::~WindowRegistration()
+int createLockFile(const std::string& folder, WindowHandle window)
 {
-    if (!titlePath_.empty()) unlink(titlePath_.c_str());
-    unlink(socketPath(folder_, handle_).c_str());
-    unlink(lockPath(folder_, handle_).c_str());
-    close(lockFd_);
+    static std::atomic<unsigned> sequence{0};
+    const std::string pending = folder + "pending-" + std::to_string(getpid()) + "-" +
+                                std::to_string(sequence.fetch_add(1)) + kLockSuffix;
+    const int fd = open(pending.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) return -1;
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || rename(pending.c_str(), lockFilePath(folder, window).c_str()) != 0) {
+        unlink(pending.c_str());
+        close(fd);
+        return -1;
+    }
+    return fd;
 }
 
-bool WindowRegistration::publishTitle(std::string_view title)
+std::vector<WindowHandle> listWindowHandles(const std::string& folder)
 {
-    if (title.size() > kMaxTitleLength) return false;
-    const std::string path = titleIndexPath(folder_, title, handle_);
+    std::vector<WindowHandle> handles;
+    forEachEntry(folder, [&](std::string_view name) {
+        WindowHandle window = 0;
+        if (endsWith(name, kLockSuffix) &&
+            parseHandleText(name.substr(0, name.size() - std::strlen(kLockSuffix)), window))
+            handles.push_back(window);
+    });
+    return handles;
+}
+
+std::vector<WindowHandle> windowsWithTitle(const std::string& folder, std::string_view title)
+{
+    const std::string prefix = titleIndexPrefix(title);
+    std::vector<WindowHandle> handles;
+    forEachEntry(folder, [&](std::string_view name) {
+        WindowHandle window = 0;
+        if (name.starts_with(prefix) && parseHandleText(name.substr(prefix.size()), window) &&
+            indexHoldsTitle(folder + std::string(name), title))
+            handles.push_back(window);
+    });
+    return handles;
+}
+
+bool writeTitleIndex(const std::string& folder, std::string_view title, WindowHandle window)
+{
+    const std::string path = titleIndexPath(folder, title, window);
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) return false;
-    const bool written = writeAll(fd, title.data(), title.size());
+    const bool written = writeAllTo(fd, title.data(), title.size());
     close(fd);
-    if (!written) {
-        unlink(path.c_str());
-        return false;
-    }
-    titlePath_ = path;
-    return true;
+    if (!written) unlink(path.c_str());
+    return written;
 }
 
-bool isLiveWindow(const std::string& folder, WindowHandle window)
-{
-    if (window == 0 || folder.empty()) return false;
-    const int fd = open(lockPath(folder, window).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) return false;
-    const bool held = flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    close(fd);
-    return held;
-}
-
-void removeIfDead(const std::string& folder, WindowHandle window)
-{
-    if (window == 0 || folder.empty()) return;
-    const std::string path = lockPath(folder, window);
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) {
-        if (errno == ENOENT) removeFilesOf(folder, window);
-        return;
-    }
-    // Taking the lock proves the owner gone and keeps other cleaners out meanwhile.
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, path)) {
-        removeFilesOf(folder, window);
-        unlink(path.c_str());
-    }
-    close(fd);
-}
-
-std::vector<WindowHandle> windowsTitled(const std::string& folder, std::string_view title)
-{
-    std::vector<WindowHandle> found;
-    if (folder.empty() || title.size() > kMaxTitleLength) return found;
-    const std::string prefix = "t-" + titleHash(title) + "-";
-    for (const std::string& name : folderEntries(folder)) {
-        WindowHandle window = 0;
-        if (name.compare(0, prefix.size(), prefix) != 0 ||
-            !parseHex8(std::string_view(name).substr(prefix.size()), window))
-            continue;
-        std::string stored;
-        if (!readWholeFile(folder + name, stored, kMaxTitleLength) || stored != title) continue;
-        if (isLiveWindow(folder, window)) found.push_back(window);
-        else removeIfDead(folder, window);
-    }
-    return found;
-}
-
-std::vector<WindowHandle> listedWindows(const std::string& folder)
-{
-    std::vector<WindowHandle> windows;
-    if (folder.empty()) return windows;
-    for (const std::string& name : folderEntries(folder)) {
-        WindowHandle window = 0;
-        if (name.size() == 2 + 8 + 5 && name.compare(0, 2, "w-") == 0 &&
-            name.compare(10, 5, ".lock") == 0 && parseHex8(std::string_view(name).substr(2, 8), window))
-            windows.push_back(window);
-    }
-    return windows;
-}
-
-}  // namespace platform::msgwin
+}  // namespace platform::windows
