@@ -177,12 +177,6 @@ TEST(MessageThreadTest, QuitWhileIdleEndsAndJoins)
     EXPECT_FALSE(thread.post(kJob)) << "a job after quit";
 }
 
-TEST(MessageThreadTest, QuitOfAThreadNeverStartedSucceeds)
-{
-    MessageThread thread([](MessageId, WParam, LParam) {});
-    EXPECT_TRUE(thread.quit(0ms));
-}
-
 TEST(MessageThreadTest, QuitDuringALongJobGivesUpAtTheLimitAndTheDestructorJoins)
 {
     Gate gate;
