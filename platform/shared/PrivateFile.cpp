@@ -52,12 +52,12 @@ FileDescriptor openPrivateFile(const std::string& path, OpenMode mode)
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return {};
 
-    FileDescriptor file(fd);
     if (!isPrivateRegularFile(fd)) {
-        errno = EPERM;
+        ::close(fd);
+        errno = EPERM;  // after close, which must not hide it
         return {};
     }
-    return file;
+    return FileDescriptor(fd);
 }
 
 bool lockFile(int fd, int operation)
