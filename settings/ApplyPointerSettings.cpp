@@ -63,9 +63,10 @@ void WindowSettingChangeNotifier::notifyAllWindows(platform::WParam setting)
 bool applyPointerSettings(SettingsBlock& block, bool readRegistryFirst, platform::PointerSettings& pointer,
                           SettingChangeNotifier& notifier)
 {
-    if (!isValidProfileIndex(block.CurrentProfile))
+    ProfileRecord* active = activeProfile(block);
+    if (active == nullptr)
         return false;
-    ProfileRecord& profile = block.Profiles[block.CurrentProfile];
+    ProfileRecord& profile = *active;
     if (readRegistryFirst)
         registryToProfile(profile);
 

@@ -47,15 +47,15 @@ bool loadAll(SettingsBlock& block, const InstallFolder& folder)
         if (!loadProfileFile(block.Profiles[p], folder.profileFile(p)))
             createDefaultProfile(block.Profiles[p], p);
     }
-    if (isValidProfileIndex(block.CurrentProfile))
-        registryToProfile(block.Profiles[block.CurrentProfile]);
+    if (ProfileRecord* active = activeProfile(block))
+        registryToProfile(*active);
     return true;
 }
 
 bool saveAll(const SettingsBlock& block, const InstallFolder& folder)
 {
-    if (isValidProfileIndex(block.CurrentProfile))
-        profileToRegistry(block.Profiles[block.CurrentProfile]);
+    if (const ProfileRecord* active = activeProfile(block))
+        profileToRegistry(*active);
 
     bool written = true;
     {

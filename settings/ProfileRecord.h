@@ -127,4 +127,8 @@ static_assert(offsetof(ProfileRecord, MacroKeyInfo) == 1988);
 static_assert(sizeof(ProfileRecord::MacroKeyInfo) == 60768);
 static_assert(std::is_trivially_copyable_v<ProfileRecord> && std::is_standard_layout_v<ProfileRecord>);
 
+// Fields read from files are stored as they are; these tell whether one may
+// serve as an index.
+constexpr bool isValidCpiLevel(std::int32_t level) { return level >= 0 && level < kCpiLevelCount; }
+
 }  // namespace settings

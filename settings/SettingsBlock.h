@@ -58,4 +58,16 @@ constexpr bool isValidProfileIndex(std::int32_t index) { return index >= 0 && in
 
 constexpr bool isValidButtonSlot(int slot) { return slot >= 0 && slot < kButtonSlotCount; }
 
+// The profile of `CurrentProfile`, or nullptr when no slot is active (-1 after a
+// failed load, or any value out of range read from a file).
+inline ProfileRecord* activeProfile(SettingsBlock& block)
+{
+    return isValidProfileIndex(block.CurrentProfile) ? &block.Profiles[block.CurrentProfile] : nullptr;
+}
+
+inline const ProfileRecord* activeProfile(const SettingsBlock& block)
+{
+    return isValidProfileIndex(block.CurrentProfile) ? &block.Profiles[block.CurrentProfile] : nullptr;
+}
+
 }  // namespace settings

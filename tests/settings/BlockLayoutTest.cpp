@@ -205,5 +205,19 @@ TEST(ClearForLoading, LeavesNoProfileNoActiveSlotAndNoFlags)
         ASSERT_EQ(bytes[offset], 0) << "offset " << offset;
 }
 
+TEST(ActiveProfile, OnlySlotsZeroToFourAreActive)
+{
+    auto block = std::make_unique<SettingsBlock>();
+    for (int current : {-1, 5, 7, -2147483647 - 1}) {
+        block->CurrentProfile = current;
+        EXPECT_EQ(activeProfile(*block), nullptr) << current;
+    }
+    block->CurrentProfile = 4;
+    EXPECT_EQ(activeProfile(*block), &block->Profiles[4]);
+    EXPECT_FALSE(isValidCpiLevel(9));
+    EXPECT_FALSE(isValidCpiLevel(-1));
+    EXPECT_TRUE(isValidCpiLevel(4));
+}
+
 }  // namespace
 }  // namespace settings

@@ -59,7 +59,7 @@ TEST_F(DeviceListTest, FileRoundTripsAndIsRewrittenWhole)
     ParleyDeviceList devices = {device(0x2D51, "Keyboard", -4), device(0x2D60, "Nineteen characters", 8)};
     ASSERT_TRUE(writeDeviceList(folder, devices));
     const std::string text = test::readFile(folder.deviceInfoIni());
-    EXPECT_NE(text.find("[Setting]\r\nCount=2\r\n[Device0]\r\nVID=7805\r\nPID=11601\r\nName=Keyboard\r\n"
+    EXPECT_NE(text.find("[Setting]\r\nCount=2\r\n\r\n[Device0]\r\nVID=7805\r\nPID=11601\r\nName=Keyboard\r\n"
                         "CPI 0=-4\r\nCPI 1=-3\r\n"),
               std::string::npos)
         << text;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "platform/ini/PrivateProfile.h"
 #include "settings/BlockDefaults.h"
+#include "settings/FixedText.h"
 #include "settings/ProfileFile.h"
 #include "settings/RecordBytes.h"
 #include "tests/settings/TempFolder.h"
@@ -76,6 +78,17 @@ std::string valueOf(const std::vector<FileLine>& lines, const std::string& key)
     return "<missing>";
 }
 
+// The offset of the first byte that differs, or the size when none does.
+std::size_t firstDifference(const ProfileRecord& a, const ProfileRecord& b)
+{
+    const auto* left = reinterpret_cast<const std::uint8_t*>(&a);
+    const auto* right = reinterpret_cast<const std::uint8_t*>(&b);
+    std::size_t offset = 0;
+    while (offset < sizeof(ProfileRecord) && left[offset] == right[offset])
+        ++offset;
+    return offset;
+}
+
 class ProfileFileTest : public ::testing::Test {
 protected:
     test::TempFolder folder;
@@ -127,8 +140,8 @@ TEST_F(ProfileFileTest, BatchWriteEqualsKeyByKeyWrites)
 TEST_F(ProfileFileTest, EveryByteRoundTrips)
 {
     createDefaultProfile(*profile, 4);
-    std::snprintf(profile->ProFileName, sizeof profile->ProFileName, "Sniper");
-    std::snprintf(profile->GameFile1, sizeof profile->GameFile1, "C:\\Games\\game.exe");
+    setFieldText(profile->ProFileName, "Sniper");
+    setFieldText(profile->GameFile1, "C:\\Games\\game.exe");
     profile->Acceleration = 25;
     profile->MouseTrails = -7;
     profile->SoundVolume = 12;
@@ -137,7 +150,7 @@ TEST_F(ProfileFileTest, EveryByteRoundTrips)
     profile->XYCpiFlag[2] = 0;
     profile->CustomLightInfo[1] = ColorRecord{3, 1, 1, 2, 3};
     profile->MacroKeyInfo[0].FunctionCode = 48;
-    std::snprintf(profile->MacroKeyInfo[0].MacroName, kButtonNameSize, "combo");
+    setFieldText(profile->MacroKeyInfo[0].MacroName, "combo");
     profile->MacroKeyInfo[0].MacroEventCount = 500;
     for (int e = 0; e < kMaxMacroEvents; ++e)
         profile->MacroKeyInfo[0].MacroEvents[e] = macroEventFromWord(0x00100104u + static_cast<std::uint32_t>(e));
@@ -145,7 +158,7 @@ TEST_F(ProfileFileTest, EveryByteRoundTrips)
     ASSERT_TRUE(saveProfileFile(*profile, path));
     std::memset(static_cast<void*>(loaded.get()), 0x77, sizeof(ProfileRecord));
     ASSERT_TRUE(loadProfileFile(*loaded, path));
-    EXPECT_TRUE(sameBytes(*profile, *loaded));
+    EXPECT_EQ(firstDifference(*profile, *loaded), sizeof(ProfileRecord));
 }
 
 TEST_F(ProfileFileTest, MissingKeysReadAsTheirDefaults)
@@ -195,6 +208,18 @@ TEST_F(ProfileFileTest, LongStringsAreCutToTheField)
     EXPECT_EQ(std::string(loaded->GameFile2), std::string(499, 'g'));
 }
 
+TEST_F(ProfileFileTest, TextWithoutTerminatorIsWrittenOnlyToTheFieldEnd)
+{
+    createDefaultProfile(*profile, 0);
+    std::memset(profile->ProFileName, 'a', sizeof profile->ProFileName);  // no NUL, GameFile0 follows
+    setFieldText(profile->GameFile0, "next");
+    ASSERT_TRUE(saveProfileFile(*profile, path));
+    EXPECT_EQ(platform::ini::readString(path, "Setting", "ProFileName"), std::string(250, 'a'));
+    ASSERT_TRUE(loadProfileFile(*loaded, path));
+    EXPECT_EQ(std::string(loaded->ProFileName), std::string(249, 'a'));
+    EXPECT_STREQ(loaded->GameFile0, "next");
+}
+
 TEST_F(ProfileFileTest, AMissingFileLeavesTheProfileAndNoFlags)
 {
     auto block = std::make_unique<SettingsBlock>();
@@ -207,7 +232,7 @@ TEST_F(ProfileFileTest, AMissingFileLeavesTheProfileAndNoFlags)
 TEST_F(ProfileFileTest, LoadingIntoASlotMarksItsButtonsChanged)
 {
     createDefaultProfile(*profile, 0);
-    std::snprintf(profile->ProFileName, sizeof profile->ProFileName, "Shared");
+    setFieldText(profile->ProFileName, "Shared");
     ASSERT_TRUE(saveProfileFile(*profile, path));
     auto block = std::make_unique<SettingsBlock>();
     createDefaultBlock(*block, 1);
