@@ -50,6 +50,8 @@ TEST_F(ConfigFileTest, SaveAllThenLoadAllGivesTheSameBlock)
     block->InfoData.Counters[12] = 123456;
     block->InfoData.TrophyFlags[3] = 1;
     block->InfoData.LastTrophy = 4;
+    block->Profiles[0].ScrollWheelFlag = 1;  // goes through the registry as "-1"
+    block->Profiles[0].ScrollWheelSpeed = 8;
     block->Profiles[2].SoundVolume = 12;
     block->Profiles[4].dpi[5] = 9;
     std::snprintf(block->Profiles[1].MacroKeyInfo[9].ProgramPath, kProgramPathSize, "/usr/bin/true");

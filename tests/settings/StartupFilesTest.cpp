@@ -41,15 +41,6 @@ TEST_F(StartTimeTest, AnExistingFileIsKeptEvenWhenEmpty)
     EXPECT_EQ(readFirstStart(folder).year, -1);
 }
 
-TEST_F(StartTimeTest, LocalTimeIsInRange)
-{
-    const StartTime now = localTimeNow();
-    EXPECT_GE(now.year, 2024);
-    EXPECT_GE(now.month, 1);
-    EXPECT_LE(now.month, 12);
-    EXPECT_LE(now.minute, 59);
-}
-
 class ParleyRegistrationTest : public ::testing::Test {
 protected:
     test::TempFolder temp;
