@@ -46,7 +46,8 @@ FrameServer::~FrameServer()
     }
     for (const auto& connection : connections_) close(connection.fd);
     for (const auto& listener : listeners_) close(listener.fd);
-    for (const auto& listener : addedListeners_) close(listener.fd);
+    for (const auto& request : requests_)
+        if (request.listenFd >= 0) close(request.listenFd);
     if (wakeFd_ >= 0) close(wakeFd_);
 }
 
@@ -62,7 +63,7 @@ bool FrameServer::addListener(WindowHandle window, int listenFd)
     {
         std::lock_guard lock(mutex_);
         if (ensureRunning()) {
-            addedListeners_.push_back({listenFd, window});
+            requests_.push_back({Request::Kind::AddListener, window, listenFd, 0, {}});
             listenFd = -1;
         }
     }
@@ -79,7 +80,7 @@ void FrameServer::removeWindow(WindowHandle window)
     {
         std::lock_guard lock(mutex_);
         if (!thread_.joinable()) return;
-        removedWindows_.push_back(window);
+        requests_.push_back({Request::Kind::RemoveWindow, window, -1, 0, {}});
     }
     wake();
 }
@@ -92,7 +93,7 @@ void FrameServer::queueReply(std::uint64_t connection, std::uint32_t serial, LRe
     reply.lParam = result;
     {
         std::lock_guard lock(mutex_);
-        replies_.push_back({connection, encodeFrame(reply)});
+        requests_.push_back({Request::Kind::Reply, 0, -1, connection, encodeFrame(reply)});
     }
     wake();
 }
@@ -125,11 +126,9 @@ void FrameServer::run()
             std::uint64_t count = 0;
             while (read(wakeFd_, &count, sizeof count) < 0 && errno == EINTR) {
             }
-            {
-                std::lock_guard lock(mutex_);
-                if (stopping_) return;
-            }
             takeRequests();
+            std::lock_guard lock(mutex_);
+            if (stopping_) return;  // after sending the replies already given
         }
 
         // Work through the snapshot; takeRequests above may have changed the
@@ -156,33 +155,45 @@ void FrameServer::run()
 
 void FrameServer::takeRequests()
 {
-    std::vector<Listener> added;
-    std::vector<WindowHandle> removed;
-    std::deque<Reply> replies;
+    std::deque<Request> requests;
     {
         std::lock_guard lock(mutex_);
-        added.swap(addedListeners_);
-        removed.swap(removedWindows_);
-        replies.swap(replies_);
+        requests.swap(requests_);
     }
-    listeners_.insert(listeners_.end(), added.begin(), added.end());
-    for (WindowHandle window : removed) {
-        for (std::size_t i = listeners_.size(); i > 0; --i) {
-            if (listeners_[i - 1].window != window) continue;
-            close(listeners_[i - 1].fd);
-            listeners_.erase(listeners_.begin() + static_cast<std::ptrdiff_t>(i - 1));
-        }
-        for (std::size_t i = connections_.size(); i > 0; --i)
-            if (connections_[i - 1].window == window) closeConnection(i - 1);
-    }
-    for (auto& reply : replies) {
-        for (std::size_t i = 0; i < connections_.size(); ++i) {
-            if (connections_[i].id != reply.connection) continue;
-            auto& output = connections_[i].output;
-            output.insert(output.end(), reply.bytes.begin(), reply.bytes.end());
-            if (output.size() > kMaxPendingOutput || !writeTo(connections_[i])) closeConnection(i);
+    for (auto& request : requests) {
+        switch (request.kind) {
+        case Request::Kind::AddListener:
+            listeners_.push_back({request.listenFd, request.window});
+            break;
+        case Request::Kind::RemoveWindow:
+            removeListenersOf(request.window);
+            break;
+        case Request::Kind::Reply:
+            queueOutput(request.connection, request.reply);
             break;
         }
+    }
+}
+
+void FrameServer::removeListenersOf(WindowHandle window)
+{
+    for (std::size_t i = listeners_.size(); i > 0; --i) {
+        if (listeners_[i - 1].window != window) continue;
+        close(listeners_[i - 1].fd);
+        listeners_.erase(listeners_.begin() + static_cast<std::ptrdiff_t>(i - 1));
+    }
+    for (std::size_t i = connections_.size(); i > 0; --i)
+        if (connections_[i - 1].window == window) closeConnection(i - 1);
+}
+
+void FrameServer::queueOutput(std::uint64_t connection, const std::vector<std::uint8_t>& bytes)
+{
+    for (std::size_t i = 0; i < connections_.size(); ++i) {
+        if (connections_[i].id != connection) continue;
+        auto& output = connections_[i].output;
+        output.insert(output.end(), bytes.begin(), bytes.end());
+        if (output.size() > kMaxPendingOutput || !writeTo(connections_[i])) closeConnection(i);
+        return;
     }
 }
 

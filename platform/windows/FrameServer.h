@@ -44,9 +44,14 @@ private:
         int fd = -1;
         WindowHandle window = 0;
     };
-    struct Reply {
+    // Work handed to the server thread, done in the order it was asked for: a
+    // window's last reply goes out before its removal closes the connection.
+    struct Request {
+        enum class Kind { AddListener, RemoveWindow, Reply } kind = Kind::Reply;
+        WindowHandle window = 0;
+        int listenFd = -1;
         std::uint64_t connection = 0;
-        std::vector<std::uint8_t> bytes;
+        std::vector<std::uint8_t> reply;
     };
 
     bool ensureRunning();
@@ -54,6 +59,8 @@ private:
     void queueReply(std::uint64_t connection, std::uint32_t serial, LResult result);
     void run();
     void takeRequests();
+    void removeListenersOf(WindowHandle window);
+    void queueOutput(std::uint64_t connection, const std::vector<std::uint8_t>& bytes);
     void acceptFrom(const Listener& listener);
     // False when the connection must be closed.
     bool readFrom(Connection& connection);
@@ -64,9 +71,7 @@ private:
     // Shared with other threads, under mutex_.
     std::mutex mutex_;
     bool stopping_ = false;
-    std::vector<Listener> addedListeners_;
-    std::vector<WindowHandle> removedWindows_;
-    std::deque<Reply> replies_;
+    std::deque<Request> requests_;
 
     int wakeFd_ = -1;
     std::thread thread_;

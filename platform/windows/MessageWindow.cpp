@@ -249,18 +249,18 @@ int broadcastMessage(MessageId message, WParam wParam, LParam lParam)
 
 MessageId registerWindowMessage(std::string_view name)
 {
+    const std::string folder = windowsFolder();
+    if (folder.empty()) return 0;
     // Numbers never change once handed out, so each process remembers them.
     static std::mutex mutex;
     static std::unordered_map<std::string, MessageId> known;
-    std::string key(name);
-    for (char& c : key) c = asciiLower(c);
+    std::string key = folder + '\0';
+    for (char c : name) key += asciiLower(c);
     {
         std::lock_guard lock(mutex);
         const auto it = known.find(key);
         if (it != known.end()) return it->second;
     }
-    const std::string folder = windowsFolder();
-    if (folder.empty()) return 0;
     const MessageId id = registerMessageName(folder + kRegisteredMessagesFile, name);
     if (id != 0) {
         std::lock_guard lock(mutex);
