@@ -7,8 +7,41 @@
 #include <algorithm>
 #include <climits>
 
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define ZURO_THREAD_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_THREAD__)
+#define ZURO_THREAD_SANITIZER 1
+#endif
+
+#ifdef ZURO_THREAD_SANITIZER
+extern "C" void __tsan_acquire(void* address);
+extern "C" void __tsan_release(void* address);
+#endif
+
 namespace platform::windows {
 namespace {
+
+// Qt passes posted events between threads under locks that ThreadSanitizer does
+// not see (Qt itself is not instrumented); these mark the hand-over for it.
+QEvent* handedOver(QEvent* event)
+{
+#ifdef ZURO_THREAD_SANITIZER
+    __tsan_release(event);
+#endif
+    return event;
+}
+
+void takenOver(QEvent* event)
+{
+#ifdef ZURO_THREAD_SANITIZER
+    __tsan_acquire(event);
+#else
+    (void)event;
+#endif
+}
 
 // Win32 raises shorter timer intervals to this minimum.
 constexpr std::uint32_t kMinimumTimerIntervalMs = 10;
@@ -45,12 +78,12 @@ WindowReceiver::WindowReceiver(MessageHandler& handler, std::shared_ptr<ThreadIn
 
 void WindowReceiver::postMessage(WindowReceiver* receiver, MessageId message, WParam wParam, LParam lParam)
 {
-    QCoreApplication::postEvent(receiver, new MessageEvent(message, wParam, lParam));
+    QCoreApplication::postEvent(receiver, handedOver(new MessageEvent(message, wParam, lParam)));
 }
 
 void WindowReceiver::postDrain(WindowReceiver* receiver)
 {
-    QCoreApplication::postEvent(receiver, new QEvent(kDrainEventType));
+    QCoreApplication::postEvent(receiver, handedOver(new QEvent(kDrainEventType)));
 }
 
 LResult WindowReceiver::callMessage(MessageId message, WParam wParam, LParam lParam)
@@ -101,6 +134,7 @@ void WindowReceiver::retire()
 
 bool WindowReceiver::event(QEvent* event)
 {
+    takenOver(event);
     if (event->type() == kMessageEventType) {
         const auto* message = static_cast<MessageEvent*>(event);
         callMessage(message->message, message->wParam, message->lParam);
