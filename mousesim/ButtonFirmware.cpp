@@ -48,7 +48,7 @@ bool ButtonFirmware::isHeld(std::uint8_t physicalButton) const {
 
 bool ButtonFirmware::dualkeyHeld() const {
     for (const auto& h : held_)
-        if (h && h->dualkey) return true;
+        if (h && h->code == function::kDualkey) return true;
     return false;
 }
 
@@ -63,8 +63,9 @@ ButtonFirmware::Outcome ButtonFirmware::press(std::uint8_t button) {
     const auto entry = static_cast<std::uint8_t>(
         directLayer || !dualkeyHeld() ? button : button + kDualkeyLayerOffset);
     out.handled = true;
-    held_[physical] = HeldButton{entry, entryOfActiveProfile(entry).code == function::kDualkey};
-    pressFunction(entry, out);
+    const std::uint8_t code = entryOfActiveProfile(entry).code;
+    held_[physical] = HeldButton{entry, code};
+    pressFunction(entry, code, out);
     if (physical < event::kClickStatisticsButtons)
         out.events.push_back(makeEventReport(static_cast<std::uint8_t>(event::kFirstClickStatistics + physical), 1));
     return out;
@@ -76,15 +77,14 @@ ButtonFirmware::Outcome ButtonFirmware::release(std::uint8_t button) {
     const auto physical =
         static_cast<std::uint8_t>(button >= kDualkeyLayerOffset ? button - kDualkeyLayerOffset : button);
     if (!held_[physical]) return out;
-    const std::uint8_t entry = held_[physical]->entry;
+    const HeldButton pressed = *held_[physical];
     held_[physical].reset();
     out.handled = true;
-    releaseFunction(entry, out);
+    releaseFunction(pressed.entry, pressed.code, out);
     return out;
 }
 
-void ButtonFirmware::pressFunction(std::uint8_t entry, Outcome& out) {
-    const std::uint8_t code = entryOfActiveProfile(entry).code;
+void ButtonFirmware::pressFunction(std::uint8_t entry, std::uint8_t code, Outcome& out) {
     if (isButtonAction(code)) {
         out.events.push_back(makeEventReport(event::kButtonAction, buttonNumberValue(entry), 0));
     } else if (code == function::kProgramLaunch) {
@@ -112,8 +112,7 @@ void ButtonFirmware::pressFunction(std::uint8_t entry, Outcome& out) {
     }
 }
 
-void ButtonFirmware::releaseFunction(std::uint8_t entry, Outcome& out) {
-    const std::uint8_t code = entryOfActiveProfile(entry).code;
+void ButtonFirmware::releaseFunction(std::uint8_t entry, std::uint8_t code, Outcome& out) {
     if (isButtonAction(code)) {
         out.events.push_back(makeEventReport(event::kButtonAction, buttonNumberValue(entry), event::kReleasedFlag));
     } else if (isMedia(code)) {

@@ -6,8 +6,10 @@
 // - Buttons 0-8 are physical. While a button with the Dualkey code (65) is
 //   held, a physical button b acts with the function of entry b + 9. Pressing
 //   entry 9-17 directly acts as physical button N - 9 pressed in that layer. A
-//   release acts with the entry its press used, even when the Dualkey button
-//   was let go in between. A second press of a held physical button is ignored.
+//   release acts with the entry and function its press used, even when the
+//   Dualkey button was let go or the profile changed in between, so the host
+//   always hears the release of what it saw pressed. A second press of a held
+//   physical button is ignored.
 // - Macro, shortcut, timer and stop-timer buttons send 0x90 with button + 1 on
 //   press (high byte 0) and release (high byte 1); program launch sends 0x60
 //   with button + 1 on press; media codes 32-39 send 0xF0 with the code on press
@@ -15,8 +17,8 @@
 //   send 0x10 (right 1, left 255) and Open Driver 0xA0 1 on press; Parley codes
 //   81-84 send 0xFF with button + 1 on press and release.
 // - Profile cycle and up step to the next profile (4 wraps to 0), down to the
-//   previous (0 wraps to 4); the mouse makes it active and sends 0x20 with
-//   profile + 1.
+//   previous (0 wraps to 4); the mouse makes it active at once (a following
+//   read of report 5 answers it) and sends 0x20 with profile + 1.
 // - CPI cycle steps to the next enabled level and wraps; up and down stop at
 //   the highest and lowest enabled level. The mouse stores the level in the
 //   active profile and sends 0xB0 with level + 1, also when it stayed the same.
@@ -57,8 +59,8 @@ public:
     bool dualkeyHeld() const;
 
 private:
-    void pressFunction(std::uint8_t entry, Outcome& out);
-    void releaseFunction(std::uint8_t entry, Outcome& out);
+    void pressFunction(std::uint8_t entry, std::uint8_t code, Outcome& out);
+    void releaseFunction(std::uint8_t entry, std::uint8_t code, Outcome& out);
     void stepProfile(std::uint8_t code, Outcome& out);
     void stepCpiLevel(std::uint8_t code, Outcome& out);
     void stepSensitivity(std::uint8_t code, Outcome& out);
@@ -66,7 +68,7 @@ private:
 
     struct HeldButton {
         std::uint8_t entry = 0;  // the table entry its press acted with
-        bool dualkey = false;
+        std::uint8_t code = 0;   // and that entry's function code then
     };
 
     MouseMemory& memory_;

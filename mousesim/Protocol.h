@@ -103,7 +103,6 @@ inline constexpr std::uint8_t kCalibrationDiscard = 0;
 inline constexpr std::uint8_t kCalibrationKeep = 1;
 inline constexpr std::uint8_t kMaxPadtuneLevel = 3;
 
-inline constexpr std::size_t kColorDatabaseChunkSize = 1024;
 inline constexpr std::size_t kColorDatabaseMaxChunks = 256;
 
 inline constexpr std::size_t kMacroMaxEvents = 500;

@@ -136,6 +136,14 @@ TEST_F(ButtonPress, DualkeyShiftsTheOtherButtonsUntilReleased) {
     EXPECT_THAT(pressAndRelease(0), ElementsAre("03 00 E1 01 00"));
 }
 
+TEST_F(ButtonPress, AReleaseAfterAProfileSwitchStillEndsWhatWasPressed) {
+    ASSERT_TRUE(hostSends(buttonTable(0, {{5, 48}, {6, 17}})));  // profile 1 keeps button 5 as Scroll Up
+    ASSERT_TRUE(mouse.press(5));
+    EXPECT_THAT(pressAndRelease(6), ElementsAre("03 00 90 06 00", "03 00 E6 01 00", "03 00 20 02 00", "03 00 E7 01 00"));
+    ASSERT_TRUE(mouse.release(5));
+    EXPECT_THAT(takeEvents(), ElementsAre("03 00 90 06 01"));
+}
+
 TEST_F(ButtonPress, ALayerEntryCanBePressedDirectly) {
     ASSERT_TRUE(hostSends(buttonTable(0, {{9, 48}})));
     ASSERT_TRUE(mouse.press(9));
