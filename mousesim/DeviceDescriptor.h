@@ -11,6 +11,7 @@ namespace mousesim {
 
 inline constexpr std::uint16_t kVendorId = 0x1E7D;
 inline constexpr std::uint16_t kProductId = 0x2DC2;
+inline constexpr std::uint16_t kDeviceVersion = 0x0100;
 inline constexpr std::uint16_t kEventUsagePage = 0x000A;
 inline constexpr std::uint16_t kFeatureUsagePage = 0x000B;
 inline constexpr std::uint16_t kCollectionUsage = 0x0000;

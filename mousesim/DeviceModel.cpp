@@ -54,19 +54,25 @@ bool DeviceModel::setFeature(std::span<const std::uint8_t> report) {
 std::optional<Bytes> DeviceModel::getFeature(std::uint8_t reportId, std::size_t length) {
     if (!plugged_) return std::nullopt;
     std::optional<Bytes> answer;
-    if (!faults_.takeFailedGet()) answer = reports_.get(reportId);
-    if (answer && length < answer->size()) answer.reset();
-    if (answer && (reportId == report::kSelect || reportId == report::kUpdateStatus) &&
-        faults_.takeBusyStatusRead())
-        (*answer)[1] = reportId == report::kSelect ? status::kBusy : updateStatus::kBusy;
-    if (answer && (reportId == report::kButtonTable || reportId == report::kMacro) && faults_.takeBadChecksum())
-        corruptChecksum(*answer);
+    if (!faults_.takeFailedGet()) answer = answerWithFaults(reportId, length);
     if (answer) {
         log_.record(LogDirection::Get, *answer);
     } else {
         log_.record(LogDirection::Get, std::span<const std::uint8_t>(&reportId, 1));
     }
     afterReport();
+    return answer;
+}
+
+std::optional<Bytes> DeviceModel::answerWithFaults(std::uint8_t reportId, std::size_t length) {
+    std::optional<Bytes> found = reports_.get(reportId);
+    if (!found || length < found->size()) return std::nullopt;
+    Bytes answer = std::move(*found);
+    if ((reportId == report::kSelect || reportId == report::kUpdateStatus) && faults_.takeBusyStatusRead())
+        answer[1] = reportId == report::kSelect ? status::kBusy : updateStatus::kBusy;
+    if ((reportId == report::kButtonTable || reportId == report::kMacro) && faults_.takeBadChecksum())
+        corruptChecksum(answer);
+    answer.resize(length, 0);
     return answer;
 }
 

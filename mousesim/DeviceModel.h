@@ -86,8 +86,9 @@ public:
     DeviceModel& operator=(const DeviceModel&) = delete;
 
     bool setFeature(std::span<const std::uint8_t> report);
-    // The answer of a feature read: nothing when the read fails, including a
-    // requested length shorter than the report.
+    // The answer of a feature read, exactly `length` bytes (zeros after the
+    // report's own bytes); nothing when the read fails, including a requested
+    // length shorter than the report.
     std::optional<Bytes> getFeature(std::uint8_t reportId, std::size_t length);
 
     // Device buttons 0-17; false for an unknown button, a press of a held
@@ -113,6 +114,7 @@ public:
     const MouseMemory& memory() const { return memory_; }
 
 private:
+    std::optional<Bytes> answerWithFaults(std::uint8_t reportId, std::size_t length);
     void afterReport();
     void memoryChanged();
     void send(const std::vector<EventReport>& events);

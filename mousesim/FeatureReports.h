@@ -13,8 +13,8 @@
 // - The status report answers ready, or failure after a refused write until
 //   the next accepted one. The mouse stores a write at once, so it never
 //   answers busy by itself (only under the busy fault).
-// - Writes must have exactly their report's length; reads of a readable report
-//   answer its full length.
+// - Writes must have exactly their report's length; a read must ask for at
+//   least the report's length.
 // - Report 9 answers the firmware version in byte 2 and again in byte 3, the
 //   byte the update tool reads; byte 1 holds the report length 6.
 // - Restore defaults brings back the factory profiles, deletes every macro and

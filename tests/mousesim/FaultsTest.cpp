@@ -57,6 +57,15 @@ TEST_F(Fault, BadChecksumSpoilsTheNextReportThatCarriesOne) {
     EXPECT_EQ(Bytes(spoiled->begin(), spoiled->end() - 2), Bytes(good->begin(), good->end() - 2));
 }
 
+TEST_F(Fault, BadChecksumSpoilsTheReportsOwnChecksumInALongerRead) {
+    mouse.faultBadChecksum();
+    ASSERT_TRUE(hostSends("04 00 90"));
+    const auto spoiled = read(7, 64);
+    ASSERT_TRUE(spoiled);
+    EXPECT_FALSE(trailingChecksumMatches(Bytes(spoiled->begin(), spoiled->begin() + 59)));
+    EXPECT_EQ(hexText({spoiled->begin() + 59, spoiled->end()}), "00 00 00 00 00");
+}
+
 TEST_F(Fault, BadChecksumAlsoHitsAMacroReport) {
     mouse.faultBadChecksum();
     ASSERT_TRUE(hostSends("04 00 03"));

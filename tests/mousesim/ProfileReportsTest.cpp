@@ -166,9 +166,10 @@ TEST_F(StatusReport, IsReadyAfterAWriteAndFailedAfterARefusedOne) {
 
 class ReadLength : public MouseConversation {};
 
-TEST_F(ReadLength, AShortReadFailsALongerOneGetsTheWholeReport) {
+TEST_F(ReadLength, AShortReadFailsALongerOneGetsTheReportFilledUpWithZeros) {
+    ASSERT_TRUE(hostSends("05 03 02"));
     EXPECT_EQ(mouseAnswers(5, 2), "(failed)");
-    EXPECT_EQ(mouseAnswers(5, 64), "05 03 00");
+    EXPECT_EQ(mouseAnswers(5, 6), "05 03 02 00 00 00");
 }
 
 TEST_F(ReadLength, WriteOnlyAndUnknownReportsCannotBeRead) {
