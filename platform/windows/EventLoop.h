@@ -11,6 +11,9 @@ void ensureEventLoopApplication(int& argc, char** argv);
 
 // Runs the calling thread's event loop until quitEventLoop is called on that thread.
 int runEventLoop();
+// Ends the innermost runEventLoop of the calling thread. With none running, the
+// next one returns at once (like a queued WM_QUIT), and on the main thread the
+// application's own loop ends too.
 void quitEventLoop(int exitCode = 0);
 
 // Handles what is pending on the calling thread, waiting up to maxWaitMs for more.

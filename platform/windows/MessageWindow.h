@@ -3,7 +3,8 @@
 // Any process of the same user finds a window by its exact title and can post,
 // send or copy data to it. A window belongs to the thread that created it; that
 // thread must run an event loop (platform/windows/EventLoop.h), and every handler
-// call and timer of the window happens on it.
+// call and timer of the window happens on it. While that thread waits in a send,
+// it still runs the sends made to its own windows (not their posts), as Win32 does.
 
 #include <cstddef>
 #include <cstdint>
@@ -31,18 +32,24 @@ public:
 
 class MessageWindow {
 public:
-    // Creates a window on the calling thread. Returns nullptr when the runtime
-    // directory is unusable or the window cannot listen. Several windows may share
-    // a title; findWindow then returns one of them.
+    // Creates a window on the calling thread. Returns nullptr when the process has
+    // no application object yet (ensureEventLoopApplication), when the runtime
+    // directory is unusable or too deep for a socket path (108 bytes), or when the
+    // window cannot listen. Several windows may share a title; findWindow then
+    // returns one of them.
     static std::unique_ptr<MessageWindow> create(std::string_view title, MessageHandler& handler);
 
-    virtual ~MessageWindow() = default;  // Destroys the window: it is no longer found or reached.
+    // Destroys the window: it is no longer found or reached. Call on the window's
+    // thread (a handler of the window may destroy it); sends still waiting for it
+    // return 0.
+    virtual ~MessageWindow() = default;
 
     virtual WindowHandle handle() const = 0;
     virtual const std::string& title() const = 0;
 
     // Starts or restarts timer `id`; the handler then gets WM_TIMER(id, 0) every
-    // `intervalMs`. Must be called on the window's thread.
+    // `intervalMs` (at least 10 ms, as in Win32). From another thread the change
+    // takes effect when the window's thread next runs its loop.
     virtual void setTimer(std::uint32_t id, std::uint32_t intervalMs) = 0;
     virtual void killTimer(std::uint32_t id) = 0;
 
@@ -64,7 +71,7 @@ bool postMessage(WindowHandle window, MessageId message, WParam wParam, LParam l
 // once when the window does not exist, and 0 when its process dies during the call.
 LResult sendMessage(WindowHandle window, MessageId message, WParam wParam, LParam lParam);
 
-// WM_COPYDATA, synchronous like sendMessage.
+// WM_COPYDATA, synchronous like sendMessage. 0 at once for payloads over 1 MiB.
 LResult sendCopyData(WindowHandle window, WindowHandle sender, std::uint32_t dwData,
                      const void* data, std::size_t size);
 
