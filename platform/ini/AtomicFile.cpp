@@ -31,11 +31,16 @@ bool writeAll(int descriptor, std::string_view bytes)
 // killed mid-write is removed by the next write instead of piling up; the writers'
 // lock keeps two writers from using it at once. Created with mode 0666 so that
 // the umask applies.
-int createTemporaryBeside(const std::string& path, std::string& temporaryPath)
+std::string temporaryPathBeside(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    temporaryPath = folderOf(path) + "/." + name + ".tmp";
+    return folderOf(path) + "/." + name + ".tmp";
+}
+
+int createTemporaryBeside(const std::string& path, std::string& temporaryPath)
+{
+    temporaryPath = temporaryPathBeside(path);
     if (unlink(temporaryPath.c_str()) != 0 && errno != ENOENT)
         return -1;
     return open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -111,6 +116,11 @@ bool replaceFileAtomically(const std::string& path, std::string_view contents)
     }
     syncFolder(path);
     return true;
+}
+
+void removeLeftoverTemporary(const std::string& path)
+{
+    unlink(temporaryPathBeside(path).c_str());
 }
 
 }  // namespace platform::ini

@@ -22,4 +22,8 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // The caller holds the FolderLock of `path`.
 bool replaceFileAtomically(const std::string& path, std::string_view contents);
 
+// Removes the temporary file a writer killed mid-write left beside `path`, so it
+// goes even when the next write changes nothing. The caller holds the FolderLock.
+void removeLeftoverTemporary(const std::string& path);
+
 }  // namespace platform::ini

@@ -12,8 +12,10 @@ namespace platform::ini {
 IniBatch::IniBatch(std::string path, bool forWriting)
     : path_(std::move(path)), forWriting_(forWriting), document_(std::make_unique<IniDocument>())
 {
-    if (forWriting_)
+    if (forWriting_) {
         lock_ = std::make_unique<FolderLock>(path_);
+        if (lock_->locked()) removeLeftoverTemporary(path_);
+    }
     load();
 }
 
@@ -31,6 +33,7 @@ void IniBatch::prepareWrite()
     // After a commit the lock is free and another writer may have changed the file.
     if (forWriting_ && !lock_) {
         lock_ = std::make_unique<FolderLock>(path_);
+        if (lock_->locked()) removeLeftoverTemporary(path_);
         load();
     }
 }

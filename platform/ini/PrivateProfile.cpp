@@ -26,6 +26,7 @@ bool editFile(const std::string& path, EditFunction edit)
     const FolderLock lock(path);
     if (!lock.locked())
         return false;
+    removeLeftoverTemporary(path);
     auto document = loadDocument(path);
     if (!document)
         return false;
