@@ -7,13 +7,13 @@
 #include <fcntl.h>
 #include <linux/hidraw.h>
 #include <mutex>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <libudev.h>
 
 #include "hidbridge/DeviceBackend.h"
+#include "hidbridge/WaitReadable.h"
 
 namespace hidbridge {
 namespace {
@@ -58,15 +58,12 @@ public:
 
     ReadStatus readInput(std::uint8_t* buffer, std::size_t capacity, std::size_t& length, int wakeFd) override
     {
-        pollfd fds[2] = {{fd_, POLLIN, 0}, {wakeFd, POLLIN, 0}};
-        for (;;) {
-            const int ready = poll(fds, wakeFd >= 0 ? 2 : 1, -1);
-            if (ready < 0 && errno == EINTR) continue;
-            if (ready < 0) return ReadStatus::Gone;
-            break;
+        switch (waitReadable(fd_, wakeFd)) {
+        case Readiness::Woken: return ReadStatus::Woken;
+        case Readiness::HungUp:
+        case Readiness::Failed: return ReadStatus::Gone;
+        case Readiness::Readable: break;
         }
-        if (wakeFd >= 0 && (fds[1].revents & POLLIN)) return ReadStatus::Woken;
-        if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) return ReadStatus::Gone;
         const ssize_t n = read(fd_, buffer, capacity);
         if (n < 0) return (errno == EINTR || errno == EAGAIN) ? (length = 0, ReadStatus::Report) : ReadStatus::Gone;
         length = static_cast<std::size_t>(n);

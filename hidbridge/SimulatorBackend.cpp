@@ -6,7 +6,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
-#include <poll.h>
 #include <sys/inotify.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -15,6 +14,7 @@
 
 #include "hidbridge/DeviceBackend.h"
 #include "hidbridge/SimulatorBus.h"
+#include "hidbridge/WaitReadable.h"
 #include "platform/system/RuntimeDirectory.h"
 
 namespace hidbridge {
@@ -117,14 +117,12 @@ public:
             input_ = connectTo(socketPath_);
             if (input_ < 0 || !sendPacket(input_, {kSubscribeInput})) return ReadStatus::Gone;
         }
-        pollfd fds[2] = {{input_, POLLIN, 0}, {wakeFd, POLLIN, 0}};
-        for (;;) {
-            const int ready = poll(fds, wakeFd >= 0 ? 2 : 1, -1);
-            if (ready < 0 && errno == EINTR) continue;
-            if (ready < 0) return ReadStatus::Gone;
-            break;
+        switch (waitReadable(input_, wakeFd)) {
+        case Readiness::Woken: return ReadStatus::Woken;
+        case Readiness::Failed: return ReadStatus::Gone;
+        case Readiness::HungUp:  // what is still queued is read first; an empty read means gone
+        case Readiness::Readable: break;
         }
-        if (wakeFd >= 0 && (fds[1].revents & POLLIN)) return ReadStatus::Woken;
         const std::vector<std::uint8_t> packet = receivePacket(input_);
         if (packet.empty()) return ReadStatus::Gone;
         if (packet[0] != kInputReport) {
