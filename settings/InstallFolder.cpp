@@ -33,4 +33,8 @@ std::string InstallFolder::profileFile(int slot) const
     return configSubfolder() + "Default" + std::to_string(slot) + ".vmp";
 }
 
+std::string InstallFolder::macroStoreFile() const { return configSubfolder() + "Preset_sequence.dat"; }
+
+std::string InstallFolder::timerStoreFile() const { return configSubfolder() + "Timer.ini"; }
+
 }  // namespace settings

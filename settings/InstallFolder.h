@@ -26,6 +26,9 @@ public:
     std::string configSubfolder() const;
     // The file of profile slot 0-4: "config/Default<slot>.vmp".
     std::string profileFile(int slot) const;
+    // The macro store "config/Preset_sequence.dat" and the timer store "config/Timer.ini".
+    std::string macroStoreFile() const;
+    std::string timerStoreFile() const;
 
 private:
     std::string folder_;
