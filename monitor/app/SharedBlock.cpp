@@ -8,6 +8,7 @@ namespace monitor::app {
 
 SharedBlock::CreateResult SharedBlock::create()
 {
+    const std::lock_guard handles(handles_);
     bool existed = false;
     lock_ = platform::NamedLock::create(messages::kSettingsLockName, &existed);
     if (!lock_)
@@ -22,16 +23,19 @@ SharedBlock::CreateResult SharedBlock::create()
 
 bool SharedBlock::open()
 {
+    const std::lock_guard handles(handles_);
     lock_ = platform::NamedLock::open(messages::kSettingsLockName);
     section_ = platform::SharedSection::open(messages::kSharedSectionName, settings::kSettingsBlockSize);
     if (lock_ && section_)
         return true;
-    close();
+    section_.reset();
+    lock_.reset();
     return false;
 }
 
 bool SharedBlock::copyIn(settings::SettingsBlock& block) const
 {
+    const std::lock_guard handles(handles_);
     if (!section_ || !lock_)
         return false;
     const platform::NamedLockGuard held(*lock_);
@@ -43,6 +47,7 @@ bool SharedBlock::copyIn(settings::SettingsBlock& block) const
 
 bool SharedBlock::copyOut(const settings::SettingsBlock& block)
 {
+    const std::lock_guard handles(handles_);
     if (!section_ || !lock_)
         return false;
     const platform::NamedLockGuard held(*lock_);
@@ -54,6 +59,7 @@ bool SharedBlock::copyOut(const settings::SettingsBlock& block)
 
 void SharedBlock::close()
 {
+    const std::lock_guard handles(handles_);
     section_.reset();
     lock_.reset();
 }

@@ -4,6 +4,7 @@
 // ever moves whole, under the lock.
 
 #include <memory>
+#include <mutex>
 
 #include "platform/shared/NamedLock.h"
 #include "platform/shared/SharedSection.h"
@@ -23,7 +24,11 @@ public:
     // The application's side: opens both; false when the monitor does not run.
     bool open();
 
-    bool hasSection() const { return section_ != nullptr; }
+    bool hasSection() const
+    {
+        const std::lock_guard handles(handles_);
+        return section_ != nullptr;
+    }
 
     // Section to block, and block to section, each in one piece under the lock.
     // False, with nothing copied, without a section or when the lock wait fails.
@@ -34,6 +39,8 @@ public:
     void close();
 
 private:
+    // The device worker publishes while the window thread may close.
+    mutable std::mutex handles_;
     std::unique_ptr<platform::NamedLock> lock_;
     std::unique_ptr<platform::SharedSection> section_;
 };

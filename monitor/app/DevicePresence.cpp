@@ -1,0 +1,102 @@
+// The mouse coming and going, the firmware check and the device worker's results.
+
+#include "monitor/app/MonitorWindow.h"
+
+#include "platform/system/DebugOutput.h"
+
+namespace monitor::app {
+
+void MonitorWindow::onDeviceChange(platform::WParam wParam)
+{
+    if (wParam == messages::kDeviceArrived)
+        onArrival();
+    else if (wParam == messages::kDeviceRemoved)
+        onRemoval();
+}
+
+void MonitorWindow::onArrival()
+{
+    if (deviceState_.load() == DeviceState::Present || !bridge_)
+        return;
+    platform::debugOutput("CMonitorWnd: mouse arrived\n");
+    // The mouse needs this long after plugging before it answers reliably.
+    pauser_.sleep(kArrivalSettleTime);
+    deviceState_.store(DeviceState::Present);
+    parley_->sendPresence(block_.get(), true);
+    bridge_->exports().openFeatureDevice();
+    if (firmwareCheckStartedUpgrader())
+        return;
+    worker_.post(messages::worker_job::kReadWholeDevice);
+    updateTrayIcon();
+    writeDeviceKey(1);
+    setTimer(messages::timer::kGameSwitch, messages::timer::kGameSwitchPeriodMs);
+}
+
+void MonitorWindow::onRemoval()
+{
+    if (deviceState_.load() == DeviceState::Absent)
+        return;
+    platform::debugOutput("CMonitorWnd: mouse removed\n");
+    deviceState_.store(DeviceState::Absent);
+    parley_->sendPresence(block_.get(), false);
+    if (bridge_)
+        bridge_->exports().closeFeatureDevice();
+    if (worker_.isBusy())
+        worker_.abortFlag().store(true);
+    updateTrayIcon();
+    killTimer(messages::timer::kGameSwitch);
+    writeDeviceKey(0);
+    if (const platform::WindowHandle option = platform::findWindow(messages::kOptionWindowTitle))
+        platform::postMessage(option, platform::WM_CLOSE, 0, 0);
+}
+
+bool MonitorWindow::firmwareCheckStartedUpgrader()
+{
+    const protocol::FirmwareCheckResult result = protocol::checkFirmware(link_, environment_.folder, upgraderLauncher_);
+    if (result == protocol::FirmwareCheckResult::UpgraderNotStarted)
+        platform::debugOutput("CMonitorWnd: the firmware upgrader cannot be started\n");
+    if (result != protocol::FirmwareCheckResult::UpgraderStarted)
+        return false;
+    platform::debugOutput("CMonitorWnd: the firmware upgrader takes over the mouse\n");
+    deviceState_.store(DeviceState::Unknown);
+    platform::postMessage(handle(), platform::WM_CLOSE, 0, 0);
+    return true;
+}
+
+void MonitorWindow::writeDeviceKey(int connected)
+{
+    settings::writeDeviceConnected(environment_.folder, connected);
+}
+
+void MonitorWindow::onWorkerJobFinished(platform::WParam job, bool succeeded)
+{
+    if (job != messages::worker_job::kReadWholeDevice)
+        return;
+    std::unique_ptr<settings::SettingsBlock> result;
+    {
+        const std::lock_guard held(readResultMutex_);
+        result = std::move(readResult_);
+    }
+    if (succeeded && result)
+        block_.modify([&](settings::SettingsBlock& block) { block = *result; });
+    parley_->sendCpiLevels(block_.get());
+}
+
+void MonitorWindow::updateTrayIcon()
+{
+    if (!tray_)
+        return;
+    // Without the library the icon stays, so its tip can say why there is no mouse.
+    const bool present = deviceState_.load() == DeviceState::Present || !bridge_;
+    tray_->setToolTip(trayToolTip());
+    tray_->setShown(present && !parley_->hasTakenOver() && !closing_);
+}
+
+std::string MonitorWindow::trayToolTip() const
+{
+    if (bridge_)
+        return kTrayToolTip;
+    return std::string(kTrayToolTip) + " - no mouse: " + bridgeProblem_;
+}
+
+}  // namespace monitor::app
