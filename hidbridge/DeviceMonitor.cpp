@@ -156,7 +156,12 @@ void DeviceMonitor::watchLoop()
         std::lock_guard lock(backendMutex_);
         for (DeviceBackend* backend : backends()) {
             const int fd = backend->hotplugDescriptor();
-            if (fd >= 0) sources.emplace_back(backend, fd);
+            if (fd < 0) continue;
+            // What came and went while nobody watched is no news: the enumeration
+            // after this start sees the devices as they are now. Replayed, it
+            // would remove and reopen a device that never left.
+            backend->readHotplugEvents();
+            sources.emplace_back(backend, fd);
         }
     }
     int wake = -1;
