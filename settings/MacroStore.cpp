@@ -34,8 +34,17 @@ std::string sectionOf(const MacroSet& set)
     return std::string(trimSpaces(set.name));
 }
 
+// A set named like the set list would write its macros over the list, so such a
+// set keeps no macros in the file.
+bool sectionIsTheSetList(const MacroSet& set)
+{
+    return sameStoreName(set.name, kSetListSection);
+}
+
 void readMacros(const platform::ini::IniBatch& file, MacroSet& set, int& macrosLeft)
 {
+    if (sectionIsTheSetList(set))
+        return;
     const std::string section = sectionOf(set);
     const int count = usableCount(file.readInt(section, kCountKey, kMissingCount),
                                   std::min(kMaxLoadedMacrosPerSet, macrosLeft));
@@ -98,7 +107,8 @@ void writeMacroStore(platform::ini::IniBatch& file, const MacroStore& store)
             file.writeString(kSetListSection, indexKey(index++), set.name);
     }
     for (const MacroSet& set : store.sets) {
-        if (set.mark == MacroChangeMark::Unchanged || set.mark == MacroChangeMark::Deleted)
+        if (set.mark == MacroChangeMark::Unchanged || set.mark == MacroChangeMark::Deleted ||
+            sectionIsTheSetList(set))
             continue;
         const std::string section = sectionOf(set);
         file.writeInt(section, kCountKey, static_cast<int>(set.macros.size()));

@@ -64,6 +64,8 @@ bool loadMacroStore(MacroStore& store, const std::string& path);
 // Writes the set list and, for every set whose mark is not Unchanged, its section;
 // the marks are reset once the file is written. Sets marked Deleted leave the list
 // and the file's set list. Keys beyond the new counts stay in the file unread.
+// A set named "SetMacro" (any case, any surrounding spaces) would overwrite the
+// set list with its macros: it is listed, but its macros are not kept.
 void writeMacroStore(platform::ini::IniBatch& file, const MacroStore& store);
 bool saveMacroStore(MacroStore& store, const std::string& path);
 

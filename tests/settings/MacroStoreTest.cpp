@@ -129,6 +129,24 @@ TEST_F(MacroStoreTest, NamesDifferingInCaseOrSpacesShareOneSection)
     EXPECT_EQ(loaded.sets[1].macros.size(), 2u);
 }
 
+TEST_F(MacroStoreTest, ASetNamedLikeTheSetListCannotOverwriteIt)
+{
+    MacroStore store;
+    store.sets.push_back(makeSet("First", {makeMacro("A", 2, 4)}));
+    store.sets.push_back(makeSet(" setmacro ", {makeMacro("B", 2, 5)}));
+    store.sets.push_back(makeSet("Third", {makeMacro("C", 2, 6)}));
+    ASSERT_TRUE(saveMacroStore(store, path));
+
+    MacroStore loaded;
+    ASSERT_TRUE(loadMacroStore(loaded, path));
+    ASSERT_EQ(loaded.sets.size(), 3u);
+    EXPECT_EQ(loaded.sets[0].name, "First");
+    EXPECT_EQ(loaded.sets[1].name, "setmacro");
+    EXPECT_EQ(loaded.sets[2].name, "Third");
+    EXPECT_TRUE(loaded.sets[1].macros.empty());
+    EXPECT_EQ(loaded.sets[2].macros.size(), 1u);
+}
+
 TEST_F(MacroStoreTest, DeletedSetsLeaveTheListOnSave)
 {
     MacroStore store;
