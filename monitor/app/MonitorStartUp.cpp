@@ -80,6 +80,7 @@ bool MonitorWindow::startUp()
     parleyDevices_.clear();
     writeParleyDevices();
     updateTrayIcon();
+    platform::debugPrintf("CMonitorWnd: started, device state %d\n", static_cast<int>(deviceState_.load()));
     return true;
 }
 
