@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include "monitor/protocol/BridgeFeatureDevice.h"
 #include "monitor/protocol/Checksum.h"
 #include "monitor/protocol/DeviceOperations.h"
 #include "monitor/protocol/SlotMap.h"
@@ -135,6 +136,50 @@ TEST_F(DeviceReportsTest, ProfileAndSlotNumbersAreCheckedBeforeAnythingIsSent)
     }
     EXPECT_FALSE(writeMacro(link, *block, 0, 24));
     EXPECT_TRUE(conversation.lines().empty());
+}
+
+}  // namespace
+}  // namespace monitor::protocol::test
+
+namespace monitor::protocol::test {
+namespace {
+
+Bytes bridgeReceived;
+
+int bridgeSet(unsigned char* buffer, int length)
+{
+    bridgeReceived.assign(buffer, buffer + length);
+    buffer[0] = 0xee;  // the export may scribble on its buffer
+    return length == 3 ? 1 : 0;
+}
+
+int bridgeGet(unsigned char* buffer, int length)
+{
+    buffer[length - 1] = 0x42;
+    return 1;
+}
+
+TEST(BridgeFeatureDeviceTest, PassesReportsToTheBoundExports)
+{
+    BridgeFeatureDevice bridge(bridgeSet, bridgeGet);
+    const Bytes report = bytesOf("0e 03 01");
+    EXPECT_TRUE(bridge.setFeature(report));
+    EXPECT_EQ(hex(bridgeReceived), "0e 03 01");
+    EXPECT_EQ(hex(report), "0e 03 01") << "the caller's report stays as it was";
+    EXPECT_FALSE(bridge.setFeature(bytesOf("0e 03 01 00")));
+
+    Bytes buffer = bytesOf("0f 00 00 00 00 00");
+    EXPECT_TRUE(bridge.getFeature(buffer));
+    EXPECT_EQ(hex(buffer), "0f 00 00 00 00 42");
+}
+
+TEST(BridgeFeatureDeviceTest, WithoutBoundExportsEveryReportFails)
+{
+    BridgeFeatureDevice unbound(nullptr, nullptr);
+    Bytes buffer = bytesOf("04 00 00");
+    EXPECT_FALSE(unbound.setFeature(buffer));
+    EXPECT_FALSE(unbound.getFeature(buffer));
+    EXPECT_EQ(hex(buffer), "04 00 00");
 }
 
 }  // namespace
