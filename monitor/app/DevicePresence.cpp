@@ -8,6 +8,8 @@ namespace monitor::app {
 
 void MonitorWindow::onDeviceChange(platform::WParam wParam)
 {
+    if (upgraderStarted_ || closing_)
+        return;
     if (wParam == messages::kDeviceArrived)
         onArrival();
     else if (wParam == messages::kDeviceRemoved)
@@ -58,6 +60,7 @@ bool MonitorWindow::firmwareCheckStartedUpgrader()
     if (result != protocol::FirmwareCheckResult::UpgraderStarted)
         return false;
     platform::debugOutput("CMonitorWnd: the firmware upgrader takes over the mouse\n");
+    upgraderStarted_ = true;
     deviceState_.store(DeviceState::Unknown);
     platform::postMessage(handle(), platform::WM_CLOSE, 0, 0);
     return true;

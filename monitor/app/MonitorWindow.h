@@ -166,6 +166,8 @@ private:
     std::unique_ptr<EventDispatcher> dispatcher_;
     std::array<platform::MessageId, messages::kRegisteredMessageCount> registeredMessages_{};
     int osVersionClass_ = 0;
+    // The upgrader has the mouse: the monitor only waits for its close.
+    bool upgraderStarted_ = false;
     bool closing_ = false;
     bool closed_ = false;
 };

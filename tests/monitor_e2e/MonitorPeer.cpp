@@ -108,6 +108,8 @@ bool applyEdit(settings::SettingsBlock& block, const std::string& edit)
             slot.MacroEvents[i].Action = static_cast<std::uint8_t>(i % 2);
             slot.MacroEvents[i].DelayMs = static_cast<std::uint16_t>(10 + i);
         }
+        // As the button page does: the slot's flag marks the change.
+        block.ButtonChangedFlags[profile * settings::kButtonSlotCount + first] = 1;
         return true;
     }
     return false;
