@@ -197,6 +197,25 @@ TEST_F(HidBridgeEndToEnd, AButtonPressReachesTheWindowAsTheMouseSentIt)
     EXPECT_EQ(pairs(kEventMessage), expected);
 }
 
+TEST_F(HidBridgeEndToEnd, HidReadCopiesTheNewestInputReportOfThatDevice)
+{
+    startSimulator();
+    ASSERT_EQ(openMonitor(), 1);
+    ASSERT_TRUE(awaitCount(kDeviceMessage, 1));
+    awaitReader();
+    Bytes buffer(5, 0xAA);
+    bridge->hidRead(1, buffer.data());
+    EXPECT_EQ(buffer, Bytes(5, 0xAA));  // nothing came yet
+
+    simulator("event 0xC0 0x0A0B");
+    ASSERT_TRUE(awaitCount(kEventMessage, 1));
+    bridge->hidRead(1, buffer.data());
+    EXPECT_EQ(buffer, (Bytes{0x03, 0x00, 0xC0, 0x0B, 0x0A}));
+    Bytes other(5, 0xAA);
+    bridge->hidRead(2, other.data());  // no such device
+    EXPECT_EQ(other, Bytes(5, 0xAA));
+}
+
 TEST_F(HidBridgeEndToEnd, ReportsWithByteOneNotZeroOrAnotherReportIdAreDropped)
 {
     startSimulator();
