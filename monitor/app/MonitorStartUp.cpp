@@ -78,7 +78,7 @@ bool MonitorWindow::startUp()
 
     osVersionClass_ = settings::currentOsVersionClass();
     parleyDevices_.clear();
-    writeParleyDevices();
+    writeParleyDevices(false);
     updateTrayIcon();
     platform::debugPrintf("CMonitorWnd: started, device state %d\n", static_cast<int>(deviceState_.load()));
     return true;

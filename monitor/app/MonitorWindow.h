@@ -101,7 +101,8 @@ private:
     // Parley (ParleyHandling.cpp).
     bool onParleyRegistration(const std::uint8_t* data, std::size_t size);
     platform::LResult onParleyCommand(ParleySource source, platform::WParam command, platform::LParam value);
-    void writeParleyDevices();
+    // Rewrites DeviceInfo.ini; after a change the application is told to reread it.
+    void writeParleyDevices(bool tellApplication = true);
 
     // Tray, commands and programs (TrayAndCommands.cpp).
     void onTrayCallback(platform::LParam mouseMessage);

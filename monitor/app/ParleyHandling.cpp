@@ -32,9 +32,11 @@ bool MonitorWindow::onParleyRegistration(const std::uint8_t* data, std::size_t s
     return true;
 }
 
-void MonitorWindow::writeParleyDevices()
+void MonitorWindow::writeParleyDevices(bool tellApplication)
 {
     settings::writeDeviceList(environment_.folder, parleyDevices_.devices());
+    if (!tellApplication)
+        return;
     if (const platform::WindowHandle option = platform::findWindow(messages::kOptionWindowTitle))
         platform::postMessage(option, messages::kParleyDevicesChanged, 0, 0);
 }

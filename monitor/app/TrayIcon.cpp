@@ -73,7 +73,10 @@ public:
         if (shown == icon_.isVisible())
             return;
         icon_.setVisible(shown);
-        platform::debugPrintf("Tray icon %s\n", shown ? "shown" : "removed");
+        if (shown)
+            platform::debugPrintf("Tray icon shown: %s\n", icon_.toolTip().toUtf8().constData());
+        else
+            platform::debugOutput("Tray icon removed\n");
     }
 
     bool isShown() const override { return icon_.isVisible(); }

@@ -107,11 +107,17 @@ void ChildProcess::drain()
 
 bool ChildProcess::waitForLine(const std::string& text, Milliseconds limit)
 {
+    return waitForCount(text, 1, limit);
+}
+
+bool ChildProcess::waitForCount(const std::string& text, std::size_t count, Milliseconds limit)
+{
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    std::size_t checked = 0;
     while (true) {
-        for (; checked < lines_.size(); ++checked)
-            if (lines_[checked].find(text) != std::string::npos)
+        drain();
+        std::size_t found = 0;
+        for (const std::string& line : lines_)
+            if (line.find(text) != std::string::npos && ++found >= count)
                 return true;
         const auto left = std::chrono::duration_cast<Milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || !readSome(left))

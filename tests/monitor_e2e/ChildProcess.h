@@ -27,6 +27,8 @@ public:
     pid_t pid() const { return pid_; }
     // Blocks until a line of the output contains `text`, or `limit` passes.
     bool waitForLine(const std::string& text, Milliseconds limit);
+    // Blocks until `count` lines contain `text`, or `limit` passes.
+    bool waitForCount(const std::string& text, std::size_t count, Milliseconds limit);
     // The lines read so far (the last one only once complete).
     std::vector<std::string> lines();
     size_t countLines(const std::string& text);
