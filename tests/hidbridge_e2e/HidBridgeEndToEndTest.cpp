@@ -384,12 +384,12 @@ TEST_F(HidBridgeEndToEnd, CloseDevMonitorWhileEventsStreamIn)
     ASSERT_TRUE(awaitCount(kDeviceMessage, 1));
     awaitReader();
 
-    // Another connection streams numbered events until told to stop.
-    std::atomic<bool> stop{false};
+    // Another connection streams numbered events, and goes on for 50 more after the close.
+    std::atomic<int> lastToSend{0xFFFF};
     std::atomic<int> sent{0};
     std::thread streamer([&] {
         auto stream = mousesim::ControlClient::connect(BridgeProcess::instance().busFolder() + "control.sock");
-        for (int value = 1; stream && !stop.load() && value < 0xFFFF; ++value) {
+        for (int value = 1; stream && value <= lastToSend.load(); ++value) {
             const auto reply = stream->send("event 0x90 " + std::to_string(value));
             if (!reply || reply->outcome != mousesim::control::Outcome::Ok) break;
             sent = value;
@@ -397,10 +397,7 @@ TEST_F(HidBridgeEndToEnd, CloseDevMonitorWhileEventsStreamIn)
     });
     const bool streaming = awaitCount(kEventMessage, 50);
     EXPECT_EQ(bridge->closeDevMonitor(0), 1);
-    const int sentAtClose = sent.load();
-    // Events keep coming from the simulator for a while after the close.
-    MessageRecorder::runUntil([&] { return sent.load() >= sentAtClose + 50; });
-    stop = true;
+    lastToSend = sent.load() + 50;
     streamer.join();
     ASSERT_TRUE(streaming);
     settle();
