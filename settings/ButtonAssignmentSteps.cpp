@@ -35,8 +35,8 @@ void clearMacroFields(ButtonAssignment& slot)
     slot.MacroEventCount = 0;
     slot.MacroLoopCount = 0;
     std::fill(std::begin(slot.MacroEvents), std::end(slot.MacroEvents), MacroEvent{});
-    setFieldText(slot.MacroSetName, {});
-    setFieldText(slot.MacroName, {});
+    setFieldText(slot.MacroSetName, "");
+    setFieldText(slot.MacroName, "");
 }
 
 void copyMacro(ButtonAssignment& slot, const MacroSet& set, const MacroRecord& macro)

@@ -39,8 +39,8 @@ inline void storeShortcut(ButtonAssignment& slot, std::uint8_t key, std::uint8_t
     slot.MacroEvents[0].Key = key;
     slot.MacroEvents[0].Action = (modifiers & kShortcutNone) != 0 ? kShortcutNone : modifiers;
     slot.MacroEventCount = 1;
-    setFieldText(slot.MacroSetName, {});
-    setFieldText(slot.MacroName, {});
+    setFieldText(slot.MacroSetName, "");
+    setFieldText(slot.MacroName, "");
 }
 
 }  // namespace settings

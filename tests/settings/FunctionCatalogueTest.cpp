@@ -151,14 +151,6 @@ TEST(ButtonMenu, MacroAndTimerCommands)
     EXPECT_FALSE(timerFromMenuCommand(504));
 }
 
-TEST(ButtonMenu, TextsMadeFromData)
-{
-    EXPECT_EQ(parleyDeviceMenuTitle("Keyboard K7"), "VANTRO Parley: Keyboard K7");
-    EXPECT_EQ(parleyDeviceMenuItem("Keyboard K7", false), "Dualkey[+] Keyboard K7");
-    EXPECT_EQ(parleyDeviceMenuItem("Keyboard K7", true), "Dualkey[+] Keyboard K7 Lock/Unlock");
-    EXPECT_EQ(pinpointMenuItem(1600), "1600 DPI");
-}
-
 TEST(ButtonSlots, HiddenSlotsNamesAndPartners)
 {
     std::vector<int> hidden;

@@ -6,22 +6,6 @@
 namespace platform {
 namespace {
 
-TEST(KeyboardLayout, UsLayoutTexts)
-{
-    EXPECT_EQ(usKeyText(4), "A");
-    EXPECT_EQ(usKeyText(29), "Z");
-    EXPECT_EQ(usKeyText(30), "1");
-    EXPECT_EQ(usKeyText(39), "0");
-    EXPECT_EQ(usKeyText(45), "-");
-    EXPECT_EQ(usKeyText(49), "\\");
-    EXPECT_EQ(usKeyText(51), ";");
-    EXPECT_EQ(usKeyText(53), "`");
-    EXPECT_EQ(usKeyText(56), "/");
-    EXPECT_EQ(usKeyText(40), "");
-    EXPECT_EQ(usKeyText(3), "");
-    EXPECT_EQ(usKeyText(58), "");
-}
-
 TEST(KeyboardLayout, UsagesMapToTheKeysPositions)
 {
     EXPECT_EQ(evdevKeyCodeOfUsage(4), 30);   // A

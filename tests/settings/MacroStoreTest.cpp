@@ -262,13 +262,5 @@ TEST_F(MacroStoreTest, EventsCompareByCountAndEventsButNotLoopCount)
     EXPECT_FALSE(sameMacroEvents(big, bigSlot));
 }
 
-TEST_F(MacroStoreTest, FreeEmptiesTheStore)
-{
-    MacroStore store;
-    store.sets.push_back(makeSet("One", {makeMacro("Alpha", 2, 4)}));
-    freeMacroStore(store);
-    EXPECT_TRUE(store.sets.empty());
-}
-
 }  // namespace
 }  // namespace settings
