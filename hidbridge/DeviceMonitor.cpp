@@ -35,6 +35,7 @@ void drain(int eventFd)
 
 struct DeviceMonitor::Record {
     std::uint16_t id = 0;
+    std::uint64_t serial = 0;
     DeviceBackend* backend = nullptr;
     std::string path;
     std::unique_ptr<DeviceChannel> channel;
@@ -217,7 +218,8 @@ void DeviceMonitor::handleWatchRequest(const WatchRequest& request)
     platform::debugOutput("DBT_DEVICEREMOVECOMPLETE\n");
     std::lock_guard lock(listMutex_);
     for (auto it = records_.begin(); it != records_.end(); ++it) {
-        if ((*it)->backend == request.backend && (*it)->path == request.path) {
+        const bool sameRecord = request.recordSerial == 0 || (*it)->serial == request.recordSerial;
+        if ((*it)->backend == request.backend && (*it)->path == request.path && sameRecord) {
             removeRecordLocked(it);
             nextDeviceId_ = 1;
             platform::debugOutput("DBT_DEVICEREMOVECOMPLETE finished\n");
@@ -275,6 +277,7 @@ bool DeviceMonitor::openEventCollection(DeviceBackend& backend, const std::strin
     if (isOpenLocked(backend, path)) return false;
     Record& added = *record;
     added.id = nextDeviceId_;
+    added.serial = nextRecordSerial_++;
     added.reader = std::thread([this, &added] { readerLoop(added); });
     ++nextDeviceId_;
     records_.push_back(std::move(record));
@@ -311,7 +314,7 @@ void DeviceMonitor::readerLoop(Record& record)
         }
         if (status == DeviceChannel::ReadStatus::Gone) {
             // Whether or not the system reports the removal, the record goes.
-            queueWatchRequest({WatchRequest::Kind::Removal, record.backend, record.path});
+            queueWatchRequest({WatchRequest::Kind::Removal, record.backend, record.path, record.serial});
             while (!record.stopping.load()) {
                 if (poll(&wake, 1, -1) > 0) drain(record.wake);
             }

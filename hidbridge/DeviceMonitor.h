@@ -54,6 +54,9 @@ private:
         enum class Kind { Arrival, Removal } kind;
         DeviceBackend* backend;
         std::string path;
+        // The record a reader saw vanish; 0 for the system's hotplug events, which
+        // name the device by path alone.
+        std::uint64_t recordSerial = 0;
     };
 
     std::vector<DeviceBackend*> backends();
@@ -84,6 +87,7 @@ private:
     std::mutex listMutex_;  // the records and the next id, changed by the watch thread and Close_DevMonitor
     std::list<std::unique_ptr<Record>> records_;
     std::uint16_t nextDeviceId_ = 1;
+    std::uint64_t nextRecordSerial_ = 1;  // tells apart records of one path over time
 
     std::mutex suspendMutex_;
     SuspendState suspend_;
