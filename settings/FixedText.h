@@ -24,7 +24,7 @@ void setFieldText(char (&field)[N], std::string_view text)
     static_assert(N > 0);
     const std::size_t length = text.size() < N - 1 ? text.size() : N - 1;
     std::memset(field, 0, N);
-    std::memcpy(field, text.data(), length);
+    if (length > 0) std::memcpy(field, text.data(), length);  // an empty view may carry no pointer
 }
 
 }  // namespace settings
