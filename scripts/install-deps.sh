@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev
   libqt6svg6 qt6-qpa-plugins
   libudev-dev libx11-dev libxtst-dev libxi-dev libcurl4-openssl-dev
