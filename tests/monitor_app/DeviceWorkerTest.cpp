@@ -1,5 +1,6 @@
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -21,7 +22,9 @@ public:
         if (waitForAbort) {
             started.store(true);
             started.notify_all();
-            abort->wait(false);
+            // As the protocol's pauses do, in steps that test the flag.
+            while (!abort->load())
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return true;
     }
