@@ -11,7 +11,7 @@
 
 namespace monitor::host {
 
-using WindowId = platform::WindowHandle;  // 0 = no window
+using WindowId = std::uint64_t;  // 0 = no window; wide enough for X window ids
 
 struct ScreenPoint {
     int x = 0;
