@@ -56,4 +56,10 @@ std::uint32_t keysymOfVirtualKey(std::uint8_t virtualKey);
 // letter gives its letter's key); 0 when no virtual key stands for it.
 std::uint8_t virtualKeyOfKeysym(std::uint32_t keysym);
 
+// The Linux input key code (evdev) of the key with set-1 scan code `scanCode`
+// (0xE0 prefix in the high byte), and back; X keycodes are evdev codes + 8.
+// 0 for codes without a key.
+int evdevCodeOfScanCode(std::uint16_t scanCode);
+std::uint16_t scanCodeOfEvdevCode(int evdevCode);
+
 }  // namespace platform
