@@ -14,8 +14,8 @@ namespace settings {
 
 inline constexpr std::size_t kParleyDeviceNameSize = 20;
 inline constexpr int kParleyCpiCount = 5;
-// More devices than any desk holds; a larger `Count` in the file is not trusted.
-inline constexpr int kMaxParleyDevices = 64;
+// The monitor keeps up to this many devices; a larger `Count` in the file is not trusted.
+inline constexpr int kMaxParleyDevices = 100;
 
 #pragma pack(push, 1)
 struct ParleyDevice {

@@ -11,7 +11,8 @@
 
 namespace monitor::app {
 
-inline constexpr std::size_t kParleyTableCapacity = 100;
+// The table and DeviceInfo.ini hold the same number of devices.
+inline constexpr std::size_t kParleyTableCapacity = settings::kMaxParleyDevices;
 inline constexpr std::size_t kParleyRegistrationSize = 64;
 
 // The UTF-16 name of a registration (up to its first NUL) as UTF-8, cut at a
