@@ -4,21 +4,14 @@
 // launch and media-player commands.
 
 #include <cstdint>
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "monitor/host/BlockReader.h"
 #include "monitor/host/MacroPlayerThread.h"
 #include "monitor/host/MediaControl.h"
+#include "monitor/host/ProgramLauncher.h"
 #include "monitor/host/ShortcutKeys.h"
 #include "monitor/host/SoundFeedback.h"
 
 namespace monitor::host {
-
-// Starts a program by path with its arguments, never through a shell
-// (platform::startProgram in the monitor).
-using ProgramLauncher = std::function<bool(const std::string& path, const std::vector<std::string>& arguments)>;
 
 class ActionEngine {
 public:
