@@ -34,6 +34,8 @@ void Countdown::stop()
 
 void Countdown::step()
 {
+    // A tick already queued when the count stopped must not speak.
+    if (!running_) return;
     const std::int32_t old = remaining_;
     // A count that starts at the lowest value ends here like one at 0.
     remaining_ = old == std::numeric_limits<std::int32_t>::min() ? old : old - 1;

@@ -94,6 +94,7 @@ TEST_F(SoundFeedbackTest, StopActsOnlyOnARunningCountdown)
     EXPECT_FALSE(timers.runs(kTimerCountdown));
     EXPECT_FALSE(feedback.countdown().finalPhase());
     EXPECT_TRUE(feedback.feedbackGateOpen());
+    EXPECT_EQ(ticks(2), (std::vector<std::vector<int>>{{}, {}}));  // ticks queued before the stop
 }
 
 TEST_F(SoundFeedbackTest, FinalPhaseSilencesEveryOtherFeedback)
