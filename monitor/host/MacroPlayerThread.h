@@ -3,6 +3,7 @@
 // stopping a macro from a button happens on the window thread (MacroControl).
 
 #include <chrono>
+#include <functional>
 
 #include "monitor/host/MacroPlayer.h"
 #include "platform/threads/MessageThread.h"
