@@ -10,6 +10,12 @@
 #include "platform/system/DebugOutput.h"
 
 namespace monitor::app {
+namespace {
+
+constexpr int kLowestPadtuneLevel = 0;
+constexpr int kHighestPadtuneLevel = 3;
+
+}  // namespace
 
 void MonitorWindow::copyIn()
 {
@@ -55,7 +61,10 @@ void MonitorWindow::onTrackingRequest(platform::LParam requestCode)
     // Codes other than discard, keep and start leave the calibration as it is.
     const int code = requestCode >= 0 && requestCode <= 0xFF ? static_cast<int>(requestCode)
                                                               : protocol::padtune_request::kStart;
-    const int disControl = settings::readDisControl(environment_.folder);
+    // A missing or impossible level counts as level 0.
+    int disControl = settings::readDisControl(environment_.folder);
+    if (disControl < kLowestPadtuneLevel || disControl > kHighestPadtuneLevel)
+        disControl = kLowestPadtuneLevel;
     block_.modify([&](settings::SettingsBlock& block) { block.DisControl = disControl; });
     protocol::writeTracking(link_, block_.get().DisControl, code);
 }

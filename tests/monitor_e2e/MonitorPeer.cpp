@@ -14,7 +14,12 @@
 //                                    change flags, copies it out, saves the files and
 //                                    sends the apply request; prints "applied R MS".
 //        EDIT: cpi:P:L:V             CPI level L of profile P = V
+//              activecpi:L:V         CPI level L of the active profile = V
+//              dblclick:V            double-click time of the active profile = V
+//              discontrol:V          the Padtune level = V
 //              macro:P:S:N           slot S of profile P becomes a macro of N events
+//   monitor_peer publish EDIT...     edits the section's block under the lock and
+//                                    nothing else: no flags, no files, no request.
 //   monitor_peer read                prints "block CURRENTPROFILE CPI0..CPI4" of the
 //                                    section's active profile.
 //   monitor_peer register PID NAME [SIZE]
@@ -94,6 +99,24 @@ bool applyEdit(settings::SettingsBlock& block, const std::string& edit)
         block.Profiles[profile].CpiLevel_X[first] = second;
         return true;
     }
+    if (std::sscanf(edit.c_str(), "activecpi:%d:%d", &first, &second) == 2) {
+        settings::ProfileRecord* active = settings::activeProfile(block);
+        if (!active || first < 0 || first > 4)
+            return false;
+        active->CpiLevel_X[first] = second;
+        return true;
+    }
+    if (std::sscanf(edit.c_str(), "dblclick:%d", &second) == 1) {
+        settings::ProfileRecord* active = settings::activeProfile(block);
+        if (!active)
+            return false;
+        active->DbleClickSpeed = second;
+        return true;
+    }
+    if (std::sscanf(edit.c_str(), "discontrol:%d", &second) == 1) {
+        block.DisControl = second;
+        return true;
+    }
     if (std::sscanf(edit.c_str(), "macro:%d:%d:%d", &profile, &first, &second) == 3) {
         if (!settings::isValidProfileIndex(profile) || !settings::isValidButtonSlot(first) || second < 0 ||
             second > settings::kMaxMacroEvents)
@@ -143,6 +166,20 @@ int runApply(const std::string& folder, const std::vector<std::string>& argument
     return 0;
 }
 
+int runPublish(const std::vector<std::string>& edits)
+{
+    monitor::app::SharedBlock shared;
+    if (!shared.open())
+        return 3;
+    auto block = std::make_unique<settings::SettingsBlock>();
+    if (!shared.copyIn(*block))
+        return 4;
+    for (const std::string& edit : edits)
+        if (!applyEdit(*block, edit))
+            return 5;
+    return shared.copyOut(*block) ? 0 : 6;
+}
+
 int runRead()
 {
     monitor::app::SharedBlock shared;
@@ -188,6 +225,8 @@ int main(int argc, char** argv)
         return runWindow("Fake Parley", true);
     if (args.size() >= 2 && args[0] == "apply")
         return runApply(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+    if (args.size() >= 1 && args[0] == "publish")
+        return runPublish(std::vector<std::string>(args.begin() + 1, args.end()));
     if (args.size() == 1 && args[0] == "read")
         return runRead();
     if (args.size() >= 3 && args[0] == "register")
