@@ -38,10 +38,11 @@ void MonitorWindow::onCommand(platform::WParam command)
 void MonitorWindow::openConfiguration()
 {
     platform::debugOutput("CMonitorWnd OnCustomizer\n");
-    if (platform::findWindow(messages::kOptionWindowTitle)) {
-        // The application brings itself to the front when it is started again;
-        // a window of another process cannot be raised from here.
+    if (const platform::WindowHandle option = platform::findWindow(messages::kOptionWindowTitle)) {
         platform::debugOutput("CMonitorWnd OnCustomizer hWnd!=NULL\n");
+        // The application restores and raises its own window when asked.
+        if (!platform::activateWindow(option))
+            platform::debugOutput("CMonitorWnd: the configuration window cannot be brought up\n");
         return;
     }
     platform::debugOutput("CMonitorWnd OnCustomizer hWnd==NULL\n");

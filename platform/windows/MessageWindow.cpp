@@ -235,6 +235,11 @@ LResult sendCopyData(WindowHandle window, WindowHandle sender, std::uint32_t dwD
     return sendToProcess(folder, std::move(frame));
 }
 
+bool activateWindow(WindowHandle window)
+{
+    return postMessage(window, WM_SYSCOMMAND, SC_RESTORE, 0) && postMessage(window, WM_ACTIVATE, WA_ACTIVE, 0);
+}
+
 int broadcastMessage(MessageId message, WParam wParam, LParam lParam)
 {
     const std::string folder = windowsFolder();

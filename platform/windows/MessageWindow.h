@@ -75,6 +75,20 @@ LResult sendMessage(WindowHandle window, MessageId message, WParam wParam, LPara
 LResult sendCopyData(WindowHandle window, WindowHandle sender, std::uint32_t dwData,
                      const void* data, std::size_t size);
 
+// The pair of messages that asks another program's window to come back into
+// view: WM_SYSCOMMAND(SC_RESTORE, 0) to restore it when minimized, then
+// WM_ACTIVATE(WA_ACTIVE, 0) to bring it to the front and activate it.
+inline constexpr MessageId WM_ACTIVATE = 0x0006;
+inline constexpr MessageId WM_SYSCOMMAND = 0x0112;
+inline constexpr WParam SC_RESTORE = 0xF120;
+inline constexpr WParam WA_ACTIVE = 1;
+
+// No program can raise another's window on this platform, so the window's owner
+// does it: a program with a visible window restores, raises and activates that
+// window when these arrive. Posts both, in that order; false when the window
+// does not exist.
+bool activateWindow(WindowHandle window);
+
 // Posts the message to every window of this user; returns how many it reached.
 int broadcastMessage(MessageId message, WParam wParam, LParam lParam);
 

@@ -253,4 +253,18 @@ TEST_F(LocalWindow, BroadcastReachesEveryWindowAndCountsThem)
     EXPECT_EQ(second.messages[0].lParam, 12);
 }
 
+TEST_F(LocalWindow, ActivateAsksForRestoreThenActivation)
+{
+    RecordingHandler handler;
+    auto window = MessageWindow::create("Option", handler);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(activateWindow(window->handle()));
+    ASSERT_TRUE(runUntil([&] { return handler.messages.size() == 2; }));
+    EXPECT_EQ(handler.messages[0].message, WM_SYSCOMMAND);
+    EXPECT_EQ(handler.messages[0].wParam, SC_RESTORE);
+    EXPECT_EQ(handler.messages[1].message, WM_ACTIVATE);
+    EXPECT_EQ(handler.messages[1].wParam, WA_ACTIVE);
+    EXPECT_FALSE(activateWindow(kUnknownWindow));
+}
+
 }  // namespace
