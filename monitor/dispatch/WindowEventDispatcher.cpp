@@ -84,6 +84,10 @@ public:
         : services_(window), dispatcher_(services_, host)
     {
     }
+    WindowEventDispatcher(app::MonitorServices& window, std::unique_ptr<HostActions> host)
+        : ownedHost_(std::move(host)), services_(window), dispatcher_(services_, *ownedHost_)
+    {
+    }
 
     void onDeviceEvent(std::uint32_t eventWord) override { dispatcher_.onDeviceEvent(eventWord); }
     platform::LResult onParleyCommand(app::ParleySource source, platform::WParam command,
@@ -102,6 +106,7 @@ public:
     void onShutdown() override { dispatcher_.onShutdown(); }
 
 private:
+    std::unique_ptr<HostActions> ownedHost_;
     WindowServices services_;
     MouseEventDispatcher dispatcher_;
 };
@@ -111,6 +116,14 @@ private:
 std::unique_ptr<app::EventDispatcher> createWindowEventDispatcher(app::MonitorServices& services, HostActions& host)
 {
     return std::make_unique<WindowEventDispatcher>(services, host);
+}
+
+std::unique_ptr<app::EventDispatcher> createWindowEventDispatcher(app::MonitorServices& services,
+                                                                  std::unique_ptr<HostActions> host)
+{
+    if (!host)
+        return app::createLoggingEventDispatcher(services);
+    return std::make_unique<WindowEventDispatcher>(services, std::move(host));
 }
 
 }  // namespace monitor::dispatch

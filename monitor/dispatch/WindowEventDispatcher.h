@@ -13,5 +13,9 @@ namespace monitor::dispatch {
 // `host` must outlive the dispatcher.
 std::unique_ptr<app::EventDispatcher> createWindowEventDispatcher(app::MonitorServices& services,
                                                                   HostActions& host);
+// The dispatcher keeps the host functions, which are usually built over the
+// same window services. Without host functions only the logging dispatcher remains.
+std::unique_ptr<app::EventDispatcher> createWindowEventDispatcher(app::MonitorServices& services,
+                                                                  std::unique_ptr<HostActions> host);
 
 }  // namespace monitor::dispatch
