@@ -10,6 +10,8 @@ packages=(
   libudev-dev libx11-dev libxtst-dev libxi-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
+  trayer
+  xdotool
 )
 
 missing=()

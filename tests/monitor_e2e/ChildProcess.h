@@ -1,6 +1,7 @@
 #pragma once
-// A program started by a test, its stdout and stderr read through one pipe, so a
-// test can block until the program says something (bounded by a deadline).
+// A program (a path, or a tool found in PATH) started by a test, its stdout and
+// stderr read through one pipe, so a test can block until the program says
+// something (bounded by a deadline).
 
 #include <chrono>
 #include <functional>
