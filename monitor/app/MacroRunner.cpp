@@ -1,7 +1,6 @@
 #include "monitor/app/MacroRunner.h"
 
 #include "monitor/app/MessageNumbers.h"
-#include "platform/system/DebugOutput.h"
 
 namespace monitor::app {
 
@@ -9,16 +8,15 @@ MacroRunner::MacroRunner()
     : thread_([this](platform::MessageId message, platform::WParam wParam, platform::LParam lParam) {
           if (message != messages::kMacroRun)
               return;
-          if (player_)
-              player_(wParam, lParam);
-          else
-              platform::debugPrintf("MacroRunner: no player for %llu\n", static_cast<unsigned long long>(wParam));
+          player_(wParam, lParam);
       })
 {
 }
 
 bool MacroRunner::start()
 {
+    if (!player_)
+        return true;
     return thread_.start();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The macro runner: a thread that plays one macro per thread message 1648. The
-// playing itself comes with the action engine; until then a run is only logged.
+// The macro runner: a thread that plays one macro per thread message 1648 with
+// the player given it. Without a player no thread starts: the host functions'
+// own player thread plays the mouse's macros then.
 
 #include <chrono>
 #include <functional>

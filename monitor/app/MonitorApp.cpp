@@ -65,6 +65,7 @@ int MonitorApp::run(int& argc, char** argv)
     environment.bridgePath = folder + kBridgeLibraryFile;
     environment.parleyFolder = settings::parleyFolder();
     environment.showApplication = showApplication;
+    environment.createDispatcher = createDispatcher_;
 
     std::unique_ptr<MonitorWindow> window = MonitorWindow::create(std::move(environment));
     if (!window)

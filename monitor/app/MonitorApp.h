@@ -2,8 +2,12 @@
 // The monitor process: single instance, the application object, the main window
 // and its event loop.
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "monitor/app/EventDispatcher.h"
 
 namespace monitor::app {
 
@@ -13,10 +17,18 @@ std::string commandLineText(const std::vector<std::string>& arguments);
 // application.
 bool asksForApplication(const std::string& commandLine);
 
+// Builds the window's event dispatcher; an empty factory leaves the logging one.
+using DispatcherFactory = std::function<std::unique_ptr<EventDispatcher>(MonitorServices&)>;
+
 class MonitorApp {
 public:
+    explicit MonitorApp(DispatcherFactory createDispatcher = {}) : createDispatcher_(std::move(createDispatcher)) {}
+
     // Runs the monitor until its window closes; the process's exit code.
     int run(int& argc, char** argv);
+
+private:
+    DispatcherFactory createDispatcher_;
 };
 
 }  // namespace monitor::app

@@ -31,6 +31,9 @@ public:
     void announceWindowsProfile(int previousProfile);
     // The new level's resolution in units of 100, when it differs from the old one.
     void announceResolution(std::int32_t oldValue, std::int32_t newValue);
+    // The resolution (units of 100) that timer 603 announces, when the caller
+    // decided the announcement itself.
+    void rememberResolution(std::int32_t value) { rememberedResolution_ = value; }
     // A sensitivity that stayed equal cancels pending sounds and plays nothing.
     void announceSensitivity(std::int32_t oldValue, std::int32_t newValue);
     void announceVolume(bool up);
