@@ -51,8 +51,10 @@ bool plainFunction(const std::vector<std::string>& words, FunctionChoice& choice
     if (const std::optional<int> code = parseNumber(name); code && *code >= 0 && *code <= 255) {
         found = settings::findFunctionCode(static_cast<std::uint8_t>(*code));
     } else {
+        // Several codes share a caption ("Disabled"): only the one the menu offers counts.
         for (const settings::FunctionCodeInfo& info : settings::functionCatalogue())
-            if (sameWord(info.caption, name) || sameWord(info.menuItem, name)) {
+            if (info.menuGroup != settings::MenuGroup::NotOffered &&
+                (sameWord(info.caption, name) || sameWord(info.menuItem, name))) {
                 found = &info;
                 break;
             }

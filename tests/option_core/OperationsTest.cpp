@@ -104,6 +104,8 @@ TEST_F(Operations, ButtonsTakeWhatTheirMenusOfferAndNothingElse)
     EXPECT_EQ(settings::shortcutModifiers(profile.MacroKeyInfo[9]), settings::kShortcutCtrl | settings::kShortcutAlt);
     ASSERT_TRUE(assign(*core, 2, 10, {"launch", "/usr/bin/xterm"})) << refusal;
     EXPECT_EQ(std::string(profile.MacroKeyInfo[10].ProgramPath), "/usr/bin/xterm");
+    ASSERT_TRUE(assign(*core, 2, 2, {"disabled"})) << refusal;
+    EXPECT_EQ(profile.MacroKeyInfo[2].FunctionCode, settings::kFunctionDisabled);
     ASSERT_TRUE(assign(*core, 2, 2, {"DPI", "Up"})) << refusal;
     EXPECT_EQ(profile.MacroKeyInfo[2].FunctionCode, settings::kFunctionDpiUp);
     ASSERT_TRUE(assign(*core, 2, 2, {"pinpoint", "4"})) << refusal;
@@ -113,14 +115,17 @@ TEST_F(Operations, ButtonsTakeWhatTheirMenusOfferAndNothingElse)
     ASSERT_TRUE(assign(*core, 2, 3, {"65"})) << refusal;
     EXPECT_EQ(profile.MacroKeyInfo[15].FunctionCode, settings::kFunctionFree);
     EXPECT_FALSE(assign(*core, 2, 15, {"Disabled"}));
+    EXPECT_NE(refusal.find("Dualkey"), std::string::npos) << refusal;
 
     const auto before = std::make_unique<SettingsBlock>(*core->blocks.working);
     EXPECT_FALSE(assign(*core, 2, 12, {"pinpoint", "0"}));
     EXPECT_NE(refusal.find("slots 2 to 11"), std::string::npos) << refusal;
     EXPECT_FALSE(assign(*core, 2, 7, {"65"}));
     EXPECT_NE(refusal.find("slots 3 and 4"), std::string::npos) << refusal;
-    for (int slot : {0, 1, 5, 6, 11, 17, 18, 23, 24})
+    for (int slot : {0, 1, 5, 6, 11, 17, 18, 23, 24}) {
         EXPECT_FALSE(assign(*core, 2, slot, {"Disabled"})) << slot;
+        EXPECT_NE(refusal.find("SLOT " + std::to_string(slot)), std::string::npos) << refusal;
+    }
     EXPECT_FALSE(assign(*core, 2, 7, {"macro", "Games", "Missing"}));
     EXPECT_FALSE(assign(*core, 2, 7, {"timer", "Coffee"}));
     EXPECT_FALSE(assign(*core, 2, 7, {"5"})) << "a shortcut needs its keys";

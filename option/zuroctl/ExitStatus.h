@@ -1,0 +1,10 @@
+#pragma once
+// zuroctl's exit statuses, for scripts.
+namespace zuroctl {
+
+inline constexpr int kSuccess = 0;
+inline constexpr int kRefused = 1;     // a value outside what the settings allow; nothing written
+inline constexpr int kUsageError = 2;  // unknown command, option or key, missing argument
+inline constexpr int kFailed = 3;      // a file could not be read or written
+
+}  // namespace zuroctl
