@@ -47,8 +47,9 @@ std::vector<SettingField> buildFields()
     const auto block = [&](const char* key, std::size_t offset, FieldRule rule) {
         fields.push_back({key, FieldScope::Block, FieldKind::Int32, offset, 4, rule});
     };
-    const auto profile = [&](std::string key, FieldKind kind, std::size_t offset, std::size_t size, FieldRule rule) {
-        fields.push_back({std::move(key), FieldScope::Profile, kind, offset, size, rule});
+    const auto profile = [&](std::string key, FieldKind kind, std::size_t offset, std::size_t size, FieldRule rule,
+                             int element = -1) {
+        fields.push_back({std::move(key), FieldScope::Profile, kind, offset, size, rule, element});
     };
     const auto int32 = [&](const char* key, std::size_t offset, FieldRule rule) {
         profile(key, FieldKind::Int32, offset, 4, rule);
@@ -70,7 +71,7 @@ std::vector<SettingField> buildFields()
                                      offsetof(ProfileRecord, GameFile2)};
     for (int i = 0; i < settings::kGameFileCount; ++i)
         profile(indexed("GameFile", i), FieldKind::Text, gameFiles[i], settings::kGameFileSize,
-                text(static_cast<int>(settings::kGameFileSize) - 1));
+                text(static_cast<int>(settings::kGameFileSize) - 1), i);
     int32("DbleClickSpeed", offsetof(ProfileRecord, DbleClickSpeed), values(kDoubleClickTimes));
     int32("ScrollWheelSpeed", offsetof(ProfileRecord, ScrollWheelSpeed), range(1, 10));
     int32("ScrollWheelFlag", offsetof(ProfileRecord, ScrollWheelFlag), flag());
@@ -88,17 +89,17 @@ std::vector<SettingField> buildFields()
     int32("Sensitivity", offsetof(ProfileRecord, Sensitivity), range(1, 11));
     for (int i = 0; i < settings::kDpiFlagCount; ++i)
         profile(indexed("dpi", i), FieldKind::Byte, offsetof(ProfileRecord, dpi) + i, 1,
-                i < settings::kCpiLevelCount ? flag() : readOnly());
+                i < settings::kCpiLevelCount ? flag() : readOnly(), i);
     int32("Cpi_X", offsetof(ProfileRecord, Cpi_X), range(0, settings::kCpiLevelCount - 1));
     int32("Cpi_Y", offsetof(ProfileRecord, Cpi_Y), readOnly());
     for (int i = 0; i < settings::kCpiLevelCount; ++i)
-        profile(indexed("XYCpiFlag", i), FieldKind::Byte, offsetof(ProfileRecord, XYCpiFlag) + i, 1, flag());
+        profile(indexed("XYCpiFlag", i), FieldKind::Byte, offsetof(ProfileRecord, XYCpiFlag) + i, 1, flag(), i);
     for (int i = 0; i < settings::kCpiLevelCount; ++i)
         profile(indexed("CpiLevel_X", i), FieldKind::Int32, offsetof(ProfileRecord, CpiLevel_X) + 4 * i, 4,
-                range(1, 50));
+                range(1, 50), i);
     for (int i = 0; i < settings::kCpiLevelCount; ++i)
         profile(indexed("CpiLevel_Y", i), FieldKind::Int32, offsetof(ProfileRecord, CpiLevel_Y) + 4 * i, 4,
-                range(1, 50));
+                range(1, 50), i);
     int32("PollingRate", offsetof(ProfileRecord, PollingRate), range(0, 3));
     int32("LightOnFlag", offsetof(ProfileRecord, LightOnFlag), readOnly());
     int32("LightEffectMode", offsetof(ProfileRecord, LightEffectMode), range(1, 3));
@@ -120,11 +121,11 @@ std::vector<SettingField> buildFields()
     constexpr std::size_t kColorSize = sizeof(settings::ColorRecord);
     for (int i = 0; i < settings::kColorRecordCount; ++i)
         profile(indexed("LightInfo", i), FieldKind::Color, offsetof(ProfileRecord, LightInfo) + kColorSize * i,
-                kColorSize, i == 0 ? FieldRule{RuleKind::Palette, 0, kPaletteSwatches - 1, {}} : readOnly());
+                kColorSize, i == 0 ? FieldRule{RuleKind::Palette, 0, kPaletteSwatches - 1, {}} : readOnly(), i);
     for (int i = 0; i < settings::kColorRecordCount; ++i)
         profile(indexed("CustomLightInfo", i), FieldKind::Color,
                 offsetof(ProfileRecord, CustomLightInfo) + kColorSize * i, kColorSize,
-                i == 0 ? FieldRule{RuleKind::Rgb, 0, 255, {}} : readOnly());
+                i == 0 ? FieldRule{RuleKind::Rgb, 0, 255, {}} : readOnly(), i);
     return fields;
 }
 
@@ -218,7 +219,7 @@ void choosePaletteColor(ProfileRecord& profile, int index)
 // the pages would not allow the change in this profile's state.
 bool checkProfileState(const ProfileRecord& profile, const SettingField& field, int value, std::string& refusal)
 {
-    if (field.key.starts_with("dpi") && value == 0 && profile.Cpi_X == field.key.back() - '0') {
+    if (field.key.starts_with("dpi") && value == 0 && profile.Cpi_X == field.element) {
         refusal = field.key + "=0 refused: the active CPI level (Cpi_X) cannot be switched off";
         return false;
     }
@@ -232,18 +233,18 @@ bool checkProfileState(const ProfileRecord& profile, const SettingField& field, 
 
 void applySideEffects(ProfileRecord& profile, const SettingField& field, int value)
 {
-    const auto level = [&]() { return field.key.back() - '0'; };
+    const int level = field.element;
     if (field.key == "AccelerationFlag") {
         profile.Acceleration = value == 1 ? kAccelerationStepWhenOn : 0;
     } else if (field.key.starts_with("CpiLevel_X")) {
-        if (profile.XYCpiFlag[level()] != 0)
-            profile.CpiLevel_Y[level()] = value;
+        if (profile.XYCpiFlag[level] != 0)
+            profile.CpiLevel_Y[level] = value;
     } else if (field.key.starts_with("CpiLevel_Y")) {
-        if (profile.XYCpiFlag[level()] != 0)
-            profile.CpiLevel_X[level()] = value;
+        if (profile.XYCpiFlag[level] != 0)
+            profile.CpiLevel_X[level] = value;
     } else if (field.key.starts_with("XYCpiFlag")) {
         if (value != 0)
-            profile.CpiLevel_Y[level()] = profile.CpiLevel_X[level()];
+            profile.CpiLevel_Y[level] = profile.CpiLevel_X[level];
     }
 }
 

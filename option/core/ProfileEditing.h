@@ -39,6 +39,7 @@ struct SettingField {
     std::size_t offset;     // in SettingsBlock or ProfileRecord
     std::size_t size;       // bytes of a text field
     FieldRule rule;
+    int element = -1;       // the index of an array field ("CpiLevel_X2" is 2)
 };
 
 // The header fields, then every field of a profile, in record order.
