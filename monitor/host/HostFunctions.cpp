@@ -37,6 +37,8 @@ bool HostFunctions::start()
 bool HostFunctions::shutdown(std::chrono::milliseconds limit)
 {
     feedback_.stopAll();
+    // A shortcut still held when the monitor goes would leave its keys down.
+    if (shortcuts_.held()) shortcuts_.release();
     services_.killTimer(kTimerShortcutRepeat);
     games_.stopWatching();
     return playerThread_.stop(limit);

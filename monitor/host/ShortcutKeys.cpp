@@ -41,6 +41,7 @@ void ShortcutKeys::press(const settings::ButtonAssignment& slot)
 {
     key_ = settings::shortcutKey(slot);
     modifiers_ = settings::shortcutModifiers(slot);
+    held_ = true;
     if ((modifiers_ & settings::kShortcutNone) == 0) {
         for (const Modifier& modifier : kModifiers) {
             if ((modifiers_ & modifier.bit) == 0) continue;
@@ -68,6 +69,7 @@ void ShortcutKeys::repeat()
 
 void ShortcutKeys::release()
 {
+    held_ = false;
     timers_.killTimer(kTimerShortcutRepeat);
     keys_.sendUsage(key_, platform::KeyAction::Up);
     if ((modifiers_ & settings::kShortcutNone) != 0) return;

@@ -22,6 +22,8 @@ public:
     void release();
     // Timer 102.
     void repeat();
+    // A shortcut is down and not yet released.
+    bool held() const { return held_; }
 
 private:
     void pause1ms();
@@ -32,6 +34,7 @@ private:
     std::uint8_t key_ = 0;
     std::uint8_t modifiers_ = 0;
     bool firstDelay_ = false;
+    bool held_ = false;
 };
 
 }  // namespace monitor::host

@@ -94,6 +94,8 @@ TEST_F(HostFunctionsTest, TimersReachTheirOwnersAndShutdownStopsThemAll)
     ASSERT_FALSE(services.timers.running.empty());
     EXPECT_TRUE(host.shutdown(std::chrono::milliseconds(5000)));
     EXPECT_TRUE(services.timers.running.empty());
+    // The shortcut still held goes up with the monitor, once.
+    EXPECT_EQ(injector.log(), (std::vector<std::string>{"down 65", "up 65", "down 65", "up 65"}));
 }
 
 TEST_F(HostFunctionsTest, TiltStepsAreBoundedAndOtherTiltValuesIgnored)
