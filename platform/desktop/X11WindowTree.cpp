@@ -123,7 +123,7 @@ public:
     {
         if (steps <= 0 || steps > kMaxSteps) return false;
         std::lock_guard lock(mutex_);
-        Display* display = xtestDisplay();
+        Display* display = connection_.displayWithXTest();
         if (display == nullptr || !isUnderPointer(display, window)) return false;
         const unsigned button = direction == ScrollDirection::Left ? kButtonScrollLeft : kButtonScrollRight;
         for (int i = 0; i < steps; ++i) {
@@ -138,7 +138,7 @@ public:
     {
         if (count <= 0 || count > kMaxSteps) return false;
         std::lock_guard lock(mutex_);
-        Display* display = xtestDisplay();
+        Display* display = connection_.displayWithXTest();
         if (display == nullptr || !isUnderPointer(display, window)) return false;
         const KeyCode keycode = XKeysymToKeycode(display, direction == ScrollDirection::Left ? XK_Left : XK_Right);
         if (keycode == 0) return false;
@@ -228,25 +228,8 @@ private:
         return false;
     }
 
-    Display* xtestDisplay()
-    {
-        Display* display = connection_.display();
-        if (display == nullptr) return nullptr;
-        if (!xtestChecked_) {
-            int eventBase = 0;
-            int errorBase = 0;
-            int major = 0;
-            int minor = 0;
-            hasXTest_ = XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor);
-            xtestChecked_ = true;
-        }
-        return hasXTest_ ? display : nullptr;
-    }
-
     std::mutex mutex_;
     X11Connection connection_;
-    bool xtestChecked_ = false;
-    bool hasXTest_ = false;
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include <X11/extensions/XTest.h>
+
 namespace platform {
 namespace {
 
@@ -41,6 +43,21 @@ Display* X11Connection::display()
     display_ = XOpenDisplay(hasName_ ? name_.c_str() : nullptr);
     if (display_ == nullptr) nextAttempt_ = now + kRetryInterval;
     return display_;
+}
+
+Display* X11Connection::displayWithXTest()
+{
+    Display* open = display();
+    if (open == nullptr) return nullptr;
+    if (!xtestChecked_) {
+        int eventBase = 0;
+        int errorBase = 0;
+        int major = 0;
+        int minor = 0;
+        hasXTest_ = XTestQueryExtension(open, &eventBase, &errorBase, &major, &minor);
+        xtestChecked_ = true;
+    }
+    return hasXTest_ ? open : nullptr;
 }
 
 X11ErrorTrap::X11ErrorTrap(Display* display) : lock_(trapMutex()), display_(display)

@@ -21,12 +21,16 @@ public:
     // The open display, nullptr when none can be opened. A failed attempt is
     // retried after a few seconds, not on every call.
     Display* display();
+    // The display when it offers the XTest extension, else nullptr.
+    Display* displayWithXTest();
 
 private:
     std::string name_;
     bool hasName_ = false;
     Display* display_ = nullptr;
     std::chrono::steady_clock::time_point nextAttempt_{};
+    bool xtestChecked_ = false;
+    bool hasXTest_ = false;
 };
 
 // Xlib's error handler belongs to the whole process: while a trap exists our

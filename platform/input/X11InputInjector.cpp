@@ -50,7 +50,7 @@ public:
     bool sendKey(std::uint8_t virtualKey, std::uint16_t scanCode, KeyAction action) override
     {
         std::lock_guard lock(mutex_);
-        Display* display = xtestDisplay();
+        Display* display = connection_.displayWithXTest();
         if (display == nullptr) return false;
         KeyCode keycode = 0;
         if (const std::uint32_t keysym = keysymOfVirtualKey(virtualKey); keysym != 0)
@@ -65,7 +65,7 @@ public:
     bool sendButton(MouseButton button, KeyAction action) override
     {
         std::lock_guard lock(mutex_);
-        Display* display = xtestDisplay();
+        Display* display = connection_.displayWithXTest();
         if (display == nullptr) return false;
         XTestFakeButtonEvent(display, xButtonOf(button), action == KeyAction::Down ? True : False, CurrentTime);
         XFlush(display);
@@ -76,7 +76,7 @@ public:
     {
         if (steps == 0 || std::abs(steps) > kMaxWheelSteps) return false;
         std::lock_guard lock(mutex_);
-        Display* display = xtestDisplay();
+        Display* display = connection_.displayWithXTest();
         if (display == nullptr) return false;
         const unsigned button = steps < 0 ? kButtonScrollLeft : kButtonScrollRight;
         for (int i = 0; i < std::abs(steps); ++i) {
@@ -90,7 +90,7 @@ public:
     bool setCursorPosition(ScreenPoint point) override
     {
         std::lock_guard lock(mutex_);
-        Display* display = xtestDisplay();
+        Display* display = connection_.displayWithXTest();
         if (display == nullptr) return false;
         XTestFakeMotionEvent(display, -1, point.x, point.y, CurrentTime);
         XFlush(display);
@@ -166,26 +166,8 @@ private:
         return static_cast<KeyCode>(evdev + kKeycodeOffset);
     }
 
-    // The display when it offers XTest, else nullptr.
-    Display* xtestDisplay()
-    {
-        Display* display = connection_.display();
-        if (display == nullptr) return nullptr;
-        if (!xtestChecked_) {
-            int eventBase = 0;
-            int errorBase = 0;
-            int major = 0;
-            int minor = 0;
-            hasXTest_ = XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor);
-            xtestChecked_ = true;
-        }
-        return hasXTest_ ? display : nullptr;
-    }
-
     std::mutex mutex_;
     X11Connection connection_;
-    bool xtestChecked_ = false;
-    bool hasXTest_ = false;
 };
 
 }  // namespace
