@@ -76,18 +76,19 @@ TEST_F(ParleyTest, TheInterDeviceKeySendsCommandTargetAndReleaseFlag)
     ASSERT_EQ(monitor.sent.size(), 3u);
     EXPECT_EQ(monitor.sent[0].target, 0x777u);
     EXPECT_EQ(monitor.sent[0].dwData, 0x0797'00F5u);
+    // The payload is packed: fields at odd offsets are copied out before gtest binds them.
     const messages::ParleyKeyPayload key = sentKey(0);
-    EXPECT_EQ(key.VendorId, 0x1E7D);
-    EXPECT_EQ(key.ProductId, 0x2DC2);
+    EXPECT_EQ(unsigned(key.VendorId), 0x1E7D);
+    EXPECT_EQ(unsigned(key.ProductId), 0x2DC2);
     EXPECT_EQ(key.Command, 245);
-    EXPECT_EQ(key.TargetVendorId, 0x1E7D);
-    EXPECT_EQ(key.TargetId, 0x2345);
+    EXPECT_EQ(unsigned(key.TargetVendorId), 0x1E7D);
+    EXPECT_EQ(unsigned(key.TargetId), 0x2345);
     EXPECT_EQ(key.Released, 0);
     EXPECT_EQ(monitor.sent[1].dwData, 0x0797'008Du);
-    EXPECT_EQ(sentKey(1).TargetId, 0xFFFF);
+    EXPECT_EQ(unsigned(sentKey(1).TargetId), 0xFFFF);
     EXPECT_EQ(sentKey(1).Released, 1);
     EXPECT_EQ(monitor.sent[2].dwData, 0x0797'0000u);
-    EXPECT_EQ(sentKey(2).TargetId, 0x55);
+    EXPECT_EQ(unsigned(sentKey(2).TargetId), 0x55);
 }
 
 TEST_F(ParleyTest, InterDeviceCodesChooseTheirCommands)
