@@ -87,8 +87,9 @@ bool DeviceModel::press(std::uint8_t button) {
     if (!plugged_) return false;
     const ButtonFirmware::Outcome outcome = buttons_.press(button);
     if (!outcome.handled) return false;
-    if (outcome.memoryChanged) memoryChanged();
+    // The mouse reports at once; keeping its state on disk comes after.
     send(outcome.events);
+    if (outcome.memoryChanged) memoryChanged();
     return true;
 }
 
@@ -96,8 +97,8 @@ bool DeviceModel::release(std::uint8_t button) {
     if (!plugged_) return false;
     const ButtonFirmware::Outcome outcome = buttons_.release(button);
     if (!outcome.handled) return false;
-    if (outcome.memoryChanged) memoryChanged();
     send(outcome.events);
+    if (outcome.memoryChanged) memoryChanged();
     return true;
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "E2eChecks.h"
 #include "MonitorRig.h"
 
@@ -110,6 +112,19 @@ TEST_F(MonitorTray, IconFollowsTheMouseAndParley)
     auto parley = rig.startPeer({"parley-takeover"});
     ASSERT_TRUE(parley && monitor->waitForCount("Tray icon removed", 2, kStartLimit));
     EXPECT_FALSE(anyVisibleMonitorWindow());
+}
+
+TEST_F(MonitorTray, ASingleLeftClickOnlyRaisesWhatIsOpen)
+{
+    // With the menu open, a left click on the icon brings it forward and starts nothing.
+    ASSERT_TRUE(click(icon, 10, 10, {"3"}));
+    ASSERT_FALSE(monitorWindow(1).empty()) << "no menu";
+    ASSERT_TRUE(click(icon, 10, 10, {"1"}));
+    // Longer than a double-click: a second click would have counted by now.
+    std::this_thread::sleep_for(1s);
+    EXPECT_FALSE(rig.treeFileExists("option-starts"));
+    EXPECT_FALSE(monitor->waitForLine("OnSystrayNotify WM_LBUTTONDBLCLK", 0ms));
+    EXPECT_FALSE(monitor->waitForExit(0ms).has_value()) << "the monitor must keep running";
 }
 
 TEST_F(MonitorTray, DoubleClickAndMenuStartTheApplicationAndExitCloses)
