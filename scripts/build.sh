@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # Configures and builds the project into a build folder (default: build).
 # Usage: scripts/build.sh [BUILD_DIR] [extra cmake options...]
+# Compiles through ccache when it is installed (developers' machines; CI has none).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
-cmake -S . -B "$build_dir" -G Ninja "$@" >/dev/null
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$build_dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
