@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <cerrno>
 #include <csignal>
@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace e2e {
+namespace testsupport {
 namespace {
 
 std::vector<std::string> mergedEnvironment(const std::vector<std::string>& extra)
@@ -164,4 +164,4 @@ void ChildProcess::signal(int signalNumber)
         kill(pid_, signalNumber);
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -1,8 +1,8 @@
-#include "monitor/app/BridgeLibrary.h"
+#include "hidbridge/BridgeLibrary.h"
 
 #include <dlfcn.h>
 
-namespace monitor::app {
+namespace hidbridge {
 namespace {
 
 template <typename Function>
@@ -34,6 +34,8 @@ std::unique_ptr<BridgeLibrary> BridgeLibrary::load(const std::string& path, std:
     complete = bind(handle, "SetFeature", exports.setFeature, problem) && complete;
     complete = bind(handle, "GetFeature", exports.getFeature, problem) && complete;
     complete = bind(handle, "GetMousePID", exports.getMousePid, problem) && complete;
+    complete = bind(handle, "Hid_Write", exports.hidWrite, problem) && complete;
+    complete = bind(handle, "Hid_Read", exports.hidRead, problem) && complete;
     if (!complete) {
         dlclose(handle);
         return nullptr;
@@ -46,4 +48,4 @@ BridgeLibrary::~BridgeLibrary()
     dlclose(handle_);
 }
 
-}  // namespace monitor::app
+}  // namespace hidbridge

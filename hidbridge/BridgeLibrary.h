@@ -1,13 +1,14 @@
 #pragma once
-// hidbridge.so, loaded by full path from the program folder and bound by name.
-// Without the library or one of its exports the monitor runs without a device.
+// hidbridge.so, loaded by full path from the program folder and bound by name,
+// as the monitor and the firmware upgrader load it. Without the library or one
+// of its exports a program runs without a device.
 
 #include <memory>
 #include <string>
 
 #include "hidbridge/hidbridge.h"
 
-namespace monitor::app {
+namespace hidbridge {
 
 inline constexpr char kBridgeLibraryFile[] = "hidbridge.so";
 
@@ -18,7 +19,9 @@ struct BridgeExports {
     Close_FeatureDevice_t closeFeatureDevice = nullptr;
     SetFeature_t setFeature = nullptr;
     GetFeature_t getFeature = nullptr;
-    GetMousePID_t getMousePid = nullptr;  // bound, never called
+    GetMousePID_t getMousePid = nullptr;
+    Hid_Write_t hidWrite = nullptr;
+    Hid_Read_t hidRead = nullptr;
 };
 
 class BridgeLibrary {
@@ -40,4 +43,4 @@ private:
     BridgeExports exports_;
 };
 
-}  // namespace monitor::app
+}  // namespace hidbridge

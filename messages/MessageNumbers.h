@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 #include "platform/Types.h"
 
@@ -38,10 +39,14 @@ inline constexpr char kSettingsLockName[] = "Vantro_ZuroNoxa_Mouse_Mutex_Object"
 // ---- Monitor window: messages it accepts -------------------------------------
 // application -> monitor, sent synchronously: copy in, apply pointer settings,
 // update the OSD, then send what the change flags mark (wParam 0) or the
-// restore-defaults command (wParam 1). Returns 0.
+// restore-defaults command (wParam 1). Returns kApplyTaken when the mouse took
+// every report and handshake, kApplyNotTaken otherwise (no mouse, or a report
+// or handshake failed); the files then keep the pending-changes marker.
 inline constexpr MessageId kApplyRequest = 1224;
 inline constexpr platform::WParam kApplyChanges = 0;
 inline constexpr platform::WParam kApplyDefaultsRestored = 1;
+inline constexpr platform::LResult kApplyTaken = 1;
+inline constexpr platform::LResult kApplyNotTaken = 0;
 // any -> monitor: copy the section into the monitor's block.
 inline constexpr MessageId kCopyIn = 1226;
 // any -> monitor: copy in, then apply the active profile's pointer settings.

@@ -11,7 +11,7 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 using Milliseconds = std::chrono::milliseconds;
 
@@ -53,4 +53,4 @@ private:
     std::optional<int> exitStatus_;
 };
 
-}  // namespace e2e
+}  // namespace testsupport
