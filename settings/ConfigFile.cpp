@@ -30,19 +30,35 @@ const HeaderKey kHeaderKeys[] = {
     {"DisControl", &SettingsBlock::DisControl},
 };
 
+// The header keys and `InfoData`; a file that cannot be read counts as one
+// without keys, except that the counters are not thrown away with it.
+void loadConfigIni(SettingsBlock& block, const InstallFolder& folder, LoadProblems& problems)
+{
+    const platform::ini::IniBatch config(folder.configIni(), false);
+    problems.configUnreadable = !config.readable();
+    for (const HeaderKey& key : kHeaderKeys)
+        block.*key.field = config.readable() ? config.readInt(kConfigSection, key.name, kMissingInt) : kMissingInt;
+    if (!config.readable())
+        return;
+    if (!config.hasKey(kConfigSection, kInfoDataKey)) {
+        block.InfoData = InfoData{};
+        return;
+    }
+    InfoData stored{};
+    if (config.readStruct(kConfigSection, kInfoDataKey, &stored, sizeof stored))
+        block.InfoData = stored;
+    else
+        problems.infoDataDamaged = true;
+}
+
 }  // namespace
 
-bool loadAll(SettingsBlock& block, const InstallFolder& folder)
+bool loadAll(SettingsBlock& block, const InstallFolder& folder, LoadProblems* problems)
 {
-    {
-        const platform::ini::IniBatch config(folder.configIni(), false);
-        if (!config.readable())
-            return false;
-        for (const HeaderKey& key : kHeaderKeys)
-            block.*key.field = config.readInt(kConfigSection, key.name, kMissingInt);
-        if (!config.readStruct(kConfigSection, kInfoDataKey, &block.InfoData, sizeof block.InfoData))
-            block.InfoData = InfoData{};
-    }
+    LoadProblems found;
+    loadConfigIni(block, folder, found);
+    if (problems != nullptr)
+        *problems = found;
     for (int p = 0; p < kProfileCount; ++p) {
         if (!loadProfileFile(block.Profiles[p], folder.profileFile(p)))
             createDefaultProfile(block.Profiles[p], p);

@@ -133,12 +133,39 @@ TEST_F(ConfigFileTest, SavingCreatesTheConfigSubfolder)
     EXPECT_TRUE(std::filesystem::exists(folder.profileFile(4)));
 }
 
-TEST_F(ConfigFileTest, AnUnreadableConfigIniFailsTheLoad)
+TEST_F(ConfigFileTest, AnUnreadableConfigIniStillLoadsTheProfilesAndKeepsTheCounters)
 {
+    block->Profiles[2].PollingRate = 1;
+    ASSERT_TRUE(saveAll(*block, folder));
+    std::filesystem::remove(folder.configIni());
     std::filesystem::create_directories(folder.configIni());  // a folder in its place
     loaded->CurrentProfile = 4;
-    EXPECT_FALSE(loadAll(*loaded, folder));
-    EXPECT_EQ(loaded->CurrentProfile, 4);
+    loaded->InfoData.Counters[3] = 77;
+    LoadProblems problems;
+    EXPECT_TRUE(loadAll(*loaded, folder, &problems));
+    EXPECT_TRUE(problems.configUnreadable);
+    EXPECT_EQ(loaded->CurrentProfile, -1) << "as if the key were missing";
+    EXPECT_EQ(loaded->Profiles[2].PollingRate, 1);
+    EXPECT_EQ(loaded->InfoData.Counters[3], 77);
+}
+
+TEST_F(ConfigFileTest, DamagedInfoDataKeepsTheCountersTheBlockHas)
+{
+    block->InfoData.Counters[0] = 5;
+    block->MouseType = 3;
+    ASSERT_TRUE(saveAll(*block, folder));
+    std::string text = readFile(folder.configIni());
+    const std::size_t info = text.find("InfoData=") + 9;
+    text[info] = text[info] == '9' ? '8' : '9';  // the checksum no longer matches
+    writeFile(folder.configIni(), text);
+
+    loaded->InfoData.Counters[0] = 1234;
+    LoadProblems problems;
+    ASSERT_TRUE(loadAll(*loaded, folder, &problems));
+    EXPECT_TRUE(problems.infoDataDamaged);
+    EXPECT_FALSE(problems.configUnreadable);
+    EXPECT_EQ(loaded->InfoData.Counters[0], 1234);
+    EXPECT_EQ(loaded->MouseType, 3) << "the other keys are read";
 }
 
 TEST_F(ConfigFileTest, SingleKeysReplaceOnlyThemselves)
