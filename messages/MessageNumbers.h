@@ -193,6 +193,9 @@ inline constexpr platform::WParam kReadWholeDevice = 2;
 inline constexpr platform::WParam kWriteActiveProfile = 3;
 inline constexpr platform::WParam kUploadColorDatabase = 5;
 inline constexpr platform::WParam kMacroOnRequest = 6;
+// Host presence 1, posted by the window once a complete read of job 2 is saved
+// and published, so the mouse hears it last.
+inline constexpr platform::WParam kHostPresent = 7;
 }  // namespace worker_job
 inline constexpr int kFirstRequestableMacro = 1;
 inline constexpr int kLastRequestableMacro = 110;
@@ -208,6 +211,9 @@ inline constexpr std::uint32_t kGameSwitch = 500;
 inline constexpr std::uint32_t kGameSwitchPeriodMs = 2000;
 inline constexpr std::uint32_t kFirstRead = 502;
 inline constexpr std::uint32_t kFirstReadDelayMs = 200;
+// The statistics counters changed within a second of their last write.
+inline constexpr std::uint32_t kStatisticsSave = 503;
+inline constexpr std::uint32_t kStatisticsSaveIntervalMs = 1000;
 inline constexpr std::uint32_t kCountdown = 600;
 // Feedback timers 601-603, 605-608 and 610.
 inline constexpr std::uint32_t kFeedbackTimers[] = {601, 602, 603, 605, 606, 607, 608, 610};

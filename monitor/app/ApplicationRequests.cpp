@@ -8,6 +8,7 @@
 #include "monitor/protocol/SensorImageFile.h"
 #include "monitor/protocol/TrackingReport.h"
 #include "platform/system/DebugOutput.h"
+#include "settings/PendingChanges.h"
 
 namespace monitor::app {
 namespace {
@@ -25,33 +26,58 @@ void MonitorWindow::copyIn()
     });
 }
 
-void MonitorWindow::onApplyRequest(platform::WParam wParam)
+// The answer says whether the mouse took the change. A change it did not take
+// leaves the pending-changes marker, so the next start or arrival applies the
+// files instead of overwriting them with what the mouse holds; while the marker
+// is there, every apply sends everything, and the one the mouse takes clears it.
+platform::LResult MonitorWindow::onApplyRequest(platform::WParam wParam)
 {
     copyIn();
     applyPointerSettings();
-    notifyOsd();
-    if (!mousePresent())
-        return;
-    const int request = wParam == messages::kApplyDefaultsRestored ? protocol::kApplyAfterRestoringDefaults : 0;
-    if (!protocol::applyRequest(link_, block_.get(), request))
-        platform::debugOutput("CMonitorWnd: apply did not reach the mouse\n");
-    parley_->releaseInterDeviceLock(registered(messages::kActiveStatusToParleyIndex));
-    parley_->sendCpiLevels(block_.get());
+    display_->reloadSettings();
+    bool taken = false;
+    if (mousePresent()) {
+        const int request = wParam == messages::kApplyDefaultsRestored ? protocol::kApplyAfterRestoringDefaults : 0;
+        const bool pending = settings::hasPendingChanges(environment_.folder);
+        taken = protocol::applyRequest(link_, block_.get(), request, pending);
+        if (taken && pending && !settings::clearPendingChanges(environment_.folder))
+            platform::debugOutput("CMonitorWnd: the pending-changes marker cannot be removed\n");
+        parley_->releaseInterDeviceLock(registered(messages::kActiveStatusToParleyIndex));
+        parley_->sendCpiLevels(block_.get());
+    }
+    if (!taken) {
+        platform::debugOutput(mousePresent() ? "CMonitorWnd: the mouse did not take the change\n"
+                                             : "CMonitorWnd: no mouse; the change waits for it\n");
+        if (!settings::markPendingChanges(environment_.folder))
+            platform::debugOutput("CMonitorWnd: the pending-changes marker cannot be written\n");
+    }
+    enableApplicationApply(0);
+    return taken ? messages::kApplyTaken : messages::kApplyNotTaken;
 }
 
-void MonitorWindow::notifyOsd()
+void MonitorWindow::enableApplicationApply(int reason)
 {
-    settings::readOsdSettings(environment_.folder, osd_);
-    if (const platform::WindowHandle osdWindow = platform::findWindow(messages::kOsdWindowTitle))
-        platform::postMessage(osdWindow, messages::kOsdSettingsChanged, 0,
-                              messages::osdSettingsParam(osd_.wordA(), osd_.wordB()));
+    platform::debugOutput(reason == 0 ? "OnApplyAllSetting  Send Enable OK/Apply Button\n"
+                                      : "Thread Send Enable OK/Apply Button\n");
+    const platform::WindowHandle option = platform::findWindow(messages::kOptionWindowTitle);
+    if (option == 0) {
+        platform::debugOutput("OnApplyAllSetting Don't find ZuroVell Option Dialog\n");
+        return;
+    }
+    platform::postMessage(option, messages::kEnableApply, 0, 0);
 }
 
 void MonitorWindow::onSensorCapture()
 {
+    // A capture that failed stores its cleared image, so the dialog never shows
+    // the previous picture as the new one.
     const protocol::SensorCapture capture = protocol::captureSensorImage(link_);
-    if (capture.imageRead)
-        protocol::storeSensorImage(environment_.folder, capture.image);
+    if (!capture.imageRead)
+        platform::debugOutput("CMonitorWnd: the sensor image was not read; storing a blank one\n");
+    if (!protocol::storeSensorImage(environment_.folder, capture.image)) {
+        platform::debugOutput("CMonitorWnd: the sensor image cannot be stored\n");
+        return;
+    }
     if (const platform::WindowHandle dialog = platform::findWindow(messages::kPadtuneDialogTitle))
         platform::postMessage(dialog, messages::kSensorCaptureDone, 0, 0);
 }

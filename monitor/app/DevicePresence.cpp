@@ -3,6 +3,8 @@
 #include "monitor/app/MonitorWindow.h"
 
 #include "platform/system/DebugOutput.h"
+#include "settings/BlockDefaults.h"
+#include "settings/PendingChanges.h"
 
 namespace monitor::app {
 
@@ -28,6 +30,8 @@ void MonitorWindow::onArrival()
     bridge_->exports().openFeatureDevice();
     if (firmwareCheckStartedUpgrader())
         return;
+    if (settings::hasPendingChanges(environment_.folder))
+        takePendingFiles();
     worker_.post(messages::worker_job::kReadWholeDevice);
     updateTrayIcon();
     writeDeviceKey(1);
@@ -71,18 +75,34 @@ void MonitorWindow::writeDeviceKey(int connected)
     settings::writeDeviceConnected(environment_.folder, connected);
 }
 
-void MonitorWindow::onWorkerJobFinished(platform::WParam job, bool succeeded)
+void MonitorWindow::takePendingFiles()
 {
-    if (job != messages::worker_job::kReadWholeDevice)
+    auto files = std::make_unique<settings::SettingsBlock>(block_.get());
+    settings::clearForLoading(*files);
+    settings::LoadProblems problems;
+    settings::loadAll(*files, environment_.folder, &problems);
+    reportLoadProblems(problems);
+    block_.modify([&](settings::SettingsBlock& block) {
+        const settings::InfoData counted = block.InfoData;
+        const std::int32_t language = block.QuickHelpLan;
+        block = *files;
+        block.InfoData = counted;
+        if (block.QuickHelpLan == -1)
+            block.QuickHelpLan = language;
+    });
+    copyBlockOut();
+}
+
+// After job 2: the read merged, saved and published (or the files applied),
+// then host presence 1, then the CPI levels to Parley. A failed or aborted job 2
+// sends no presence.
+void MonitorWindow::onWorkerJobFinished(platform::WParam job, bool)
+{
+    if (job == messages::worker_job::kReadWholeDevice && takeWholeDeviceRead() &&
+        worker_.post(messages::worker_job::kHostPresent))
         return;
-    std::unique_ptr<settings::SettingsBlock> result;
-    {
-        const std::lock_guard held(readResultMutex_);
-        result = std::move(readResult_);
-    }
-    if (succeeded && result)
-        block_.modify([&](settings::SettingsBlock& block) { block = *result; });
-    parley_->sendCpiLevels(block_.get());
+    if (job == messages::worker_job::kReadWholeDevice || job == messages::worker_job::kHostPresent)
+        parley_->sendCpiLevels(block_.get());
 }
 
 void MonitorWindow::updateTrayIcon()

@@ -34,6 +34,7 @@ bool DeviceWorker::post(platform::WParam job, platform::LParam value)
 
 bool DeviceWorker::stop(std::chrono::milliseconds limit)
 {
+    stopping_.store(true);
     if (busy_.load())
         abort_.store(true);
     return thread_.quit(limit);
@@ -43,11 +44,15 @@ void DeviceWorker::runJob(platform::MessageId message, platform::WParam job, pla
 {
     if (message != messages::kWorkerJob)
         return;
-    if (deviceState_.load() != DeviceState::Present) {
-        platform::debugPrintf("DeviceWorker: job %llu dropped, no mouse\n", static_cast<unsigned long long>(job));
+    if (deviceState_.load() != DeviceState::Present || stopping_.load()) {
+        platform::debugPrintf("DeviceWorker: job %llu dropped, %s\n", static_cast<unsigned long long>(job),
+                              stopping_.load() ? "stopping" : "no mouse");
         return;
     }
     abort_.store(false);
+    // A stop that came between the test above and the clearing still aborts.
+    if (stopping_.load())
+        abort_.store(true);
     busy_.store(true);
     const bool succeeded = dispatch(job, value);
     busy_.store(false);
@@ -68,6 +73,8 @@ bool DeviceWorker::dispatch(platform::WParam job, platform::LParam value)
         if (value < messages::kFirstRequestableMacro || value > messages::kLastRequestableMacro)
             return false;
         return jobs_.sendRequestedMacro(static_cast<int>(value));
+    case messages::worker_job::kHostPresent:
+        return jobs_.writeHostPresent();
     default:
         return false;
     }

@@ -19,6 +19,7 @@ public:
     virtual bool writeActiveProfile() = 0;
     virtual bool uploadColorDatabase() = 0;
     virtual bool sendRequestedMacro(int number) = 0;  // 1-110
+    virtual bool writeHostPresent() = 0;
 };
 
 enum class DeviceState : int { Unknown = 0, Present = 1, Absent = 2 };
@@ -33,15 +34,21 @@ public:
     ~DeviceWorker();
 
     bool start();
-    // Queues job 2, 3, 5 or 6 (with the macro number); false when not running.
+    // Queues job 2, 3, 5, 6 (with the macro number) or 7; false when not running.
     bool post(platform::WParam job, platform::LParam value = 0);
 
     bool isBusy() const { return busy_.load(); }
-    // Set to end a running job early; cleared when a job starts.
+    // Set to end a running job early; cleared when a job starts, unless the
+    // worker is stopping.
     std::atomic<bool>& abortFlag() { return abort_; }
+    // Once set, no job starts any more and a running one is aborted. Lock-free,
+    // so a signal handler may set it (then the abort flag) itself.
+    std::atomic<bool>& stoppingFlag() { return stopping_; }
+    bool stopping() const { return stopping_.load(); }
 
-    // Aborts a running job, asks the thread to quit and waits up to `limit` for
-    // it. False when it still runs; it is then joined when the worker goes.
+    // Sets the stopping flag, aborts a running job, asks the thread to quit and
+    // waits up to `limit` for it. False when it still runs; it is then joined
+    // when the worker goes.
     bool stop(std::chrono::milliseconds limit);
 
 private:
@@ -53,6 +60,8 @@ private:
     Finished finished_;
     std::atomic<bool> busy_{false};
     std::atomic<bool> abort_{false};
+    std::atomic<bool> stopping_{false};
+    static_assert(std::atomic<bool>::is_always_lock_free);
     platform::MessageThread thread_;
 };
 

@@ -28,6 +28,12 @@ public:
     virtual const settings::SettingsBlock& block() const = 0;
     virtual void modifyBlock(const std::function<void(settings::SettingsBlock&)>& change) = 0;
     virtual bool copyBlockOut() = 0;
+    // `InfoData` into config.ini at most once a second; a later change waits for
+    // the rest of the second, and the shutdown writes what is still due.
+    virtual void saveStatistics() = 0;
+    // The on-screen display's macro name for the mouse's notification, event
+    // value 3-8; true when the display was told.
+    virtual bool showMacroName(int eventValue) = 0;
     virtual protocol::DeviceLink& deviceLink() = 0;
     virtual bool postWorkerJob(platform::WParam job, platform::LParam value) = 0;
     virtual bool postMacroRun(platform::WParam wParam, platform::LParam lParam) = 0;

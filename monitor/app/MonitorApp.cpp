@@ -1,5 +1,7 @@
 #include "monitor/app/MonitorApp.h"
 
+#include <cstdio>
+
 #include <QApplication>
 
 #include "monitor/app/DisplayProbe.h"
@@ -47,16 +49,24 @@ int MonitorApp::run(int& argc, char** argv)
         platform::NamedLock::create(messages::kMonitorInstanceName, &existed);
     if (!instance) {
         platform::debugOutput("CMonitorApp: the single-instance lock cannot be created\n");
-        return 1;
+        std::fprintf(stderr, "ZuroTarnMonitor: the single-instance lock cannot be created\n");
+        return kExitFailed;
     }
     if (existed) {
         instance.reset();
         platform::debugOutput("CMonitorApp: another monitor runs\n");
+        // Asked to bring up the configuration application, the new process has
+        // done its work once the running monitor has the request.
         if (showApplication) {
-            if (const platform::WindowHandle running = platform::findWindow(messages::kMonitorWindowTitle))
-                platform::postMessage(running, platform::WM_COMMAND, messages::kCommandOpenConfiguration, 0);
+            const platform::WindowHandle running = platform::findWindow(messages::kMonitorWindowTitle);
+            if (running != 0 &&
+                platform::postMessage(running, platform::WM_COMMAND, messages::kCommandOpenConfiguration, 0)) {
+                std::fprintf(stderr, "ZuroTarnMonitor: a monitor is already running; it opens the configuration\n");
+                return kExitClosed;
+            }
         }
-        return 0;
+        std::fprintf(stderr, "ZuroTarnMonitor: a monitor is already running\n");
+        return kExitAlreadyRunning;
     }
 
     MonitorEnvironment environment;
@@ -68,13 +78,17 @@ int MonitorApp::run(int& argc, char** argv)
     environment.createDispatcher = createDispatcher_;
 
     std::unique_ptr<MonitorWindow> window = MonitorWindow::create(std::move(environment));
-    if (!window)
-        return 1;
-    const std::unique_ptr<SignalWatcher> signalWatcher = SignalWatcher::install(window->handle());
+    if (!window) {
+        std::fprintf(stderr, "ZuroTarnMonitor: the monitor cannot start (another monitor holds the settings lock?)\n");
+        return kExitFailed;
+    }
+    std::unique_ptr<SignalWatcher> signalWatcher = SignalWatcher::install(window->handle(), window->signalFlags());
     if (!signalWatcher)
         platform::debugOutput("CMonitorApp: SIGTERM and SIGINT cannot be watched\n");
     // A close posted during start-up (the upgrader took over) is handled here.
-    const int exitCode = window->closed() ? 0 : platform::runEventLoop();
+    const int exitCode = window->closed() ? kExitClosed : platform::runEventLoop();
+    // The handler stores into the window's flags: it goes first.
+    signalWatcher.reset();
     window.reset();
     return exitCode;
 }

@@ -17,6 +17,11 @@ std::string commandLineText(const std::vector<std::string>& arguments);
 // application.
 bool asksForApplication(const std::string& commandLine);
 
+// Exit statuses of the monitor process.
+inline constexpr int kExitClosed = 0;           // ran and closed; or handed a show request to the running monitor
+inline constexpr int kExitFailed = 1;           // could not start
+inline constexpr int kExitAlreadyRunning = 3;   // another monitor runs
+
 // Builds the window's event dispatcher; an empty factory leaves the logging one.
 using DispatcherFactory = std::function<std::unique_ptr<EventDispatcher>(MonitorServices&)>;
 

@@ -24,20 +24,27 @@ void MonitorWindow::shutDown()
     closing_ = true;
     platform::debugOutput("CMonitorWnd: closing\n");
 
+    // From here no job starts and no host presence 1 goes out; a running job
+    // ends within one pause step, so the presence 0 below is the last word.
+    worker_.stoppingFlag().store(true);
+    if (worker_.isBusy())
+        worker_.abortFlag().store(true);
+
     // The mouse learns that the host software is gone. Without the mouse, or once
-    // the upgrader has it, there is no one to tell.
+    // the upgrader has it, there is no one to tell. After a signal (or with a job
+    // aborted) the abort flag is set: the report goes, its handshake is not awaited.
     if (deviceState_.load() == DeviceState::Present)
         protocol::writeHostPresence(link_, false);
 
     killTimer(messages::timer::kGameSwitch);
     killTimer(messages::timer::kFirstRead);
+    if (statisticsThrottle_.waiting())
+        writeStatistics();
     if (dispatcher_)
         dispatcher_->onShutdown();
 
     postClose(messages::kOptionWindowTitle);
-    postClose(messages::kOsdWindowTitle);
-    for (const char* title : messages::kOsdAuxiliaryWindowTitles)
-        postClose(title);
+    display_->closeDisplayWindows();
 
     const bool workerEnded = worker_.stop(kThreadStopLimit);
     if (!workerEnded)

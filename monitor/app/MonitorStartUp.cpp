@@ -19,6 +19,16 @@ constexpr char kMouseRegistryKey[] = "Control Panel\\Mouse";
 
 }  // namespace
 
+void reportLoadProblems(const settings::LoadProblems& problems)
+{
+    if (problems.configUnreadable)
+        platform::debugOutput("CMonitorWnd: config.ini cannot be read; its keys count as missing, the profile files "
+                              "are loaded\n");
+    if (problems.infoDataDamaged)
+        platform::debugOutput("CMonitorWnd: InfoData in config.ini is damaged; the statistics counters the monitor "
+                              "has are kept\n");
+}
+
 bool MonitorWindow::startUp()
 {
     // Parley's registry of monitors, then the first-start time.
@@ -74,7 +84,8 @@ bool MonitorWindow::startUp()
         parley_->sendPresence(block_.get(), true);
     writeDeviceKey(present ? 1 : 0);
     applyPointerSettings();
-    startOsd();
+    if (!display_->launch())
+        platform::debugPrintf("CMonitorWnd: %s cannot be started\n", host::kDisplayProgram);
 
     osVersionClass_ = settings::currentOsVersionClass();
     parleyDevices_.clear();
@@ -88,14 +99,13 @@ void MonitorWindow::loadSettings()
 {
     block_.modify([&](settings::SettingsBlock& block) {
         settings::clearForLoading(block);
-        if (!settings::loadAll(block, environment_.folder)) {
-            platform::debugOutput("CMonitorWnd: the configuration files cannot be read; using defaults\n");
-            settings::createDefaultBlock(block);
-        }
-        settings::readOsdSettings(environment_.folder, osd_);
+        settings::LoadProblems problems;
+        settings::loadAll(block, environment_.folder, &problems);
+        reportLoadProblems(problems);
         if (block.QuickHelpLan == -1)
             block.QuickHelpLan = settings::systemLanguageIndex();
     });
+    display_->loadSettings();
 }
 
 void MonitorWindow::registerMessages()

@@ -5,6 +5,7 @@
 #include "platform/system/DebugOutput.h"
 #include "platform/system/ShellOpen.h"
 #include "settings/ApplyPointerSettings.h"
+#include "settings/ConfigKeys.h"
 
 namespace monitor::app {
 
@@ -34,6 +35,10 @@ MonitorWindow::MonitorWindow(MonitorEnvironment environment)
             return platform::startProgram(program, arguments);
         };
     }
+    const settings::InstallFolder folder = environment_.folder;
+    display_ = std::make_unique<host::OnScreenDisplay>(
+        folder, otherWindows_, environment_.startProgram,
+        [folder](int number, std::string_view name) { return settings::writeMacroOsd(folder, number, name); });
 }
 
 MonitorWindow::~MonitorWindow()
@@ -51,8 +56,7 @@ platform::LResult MonitorWindow::onMessage(platform::MessageId message, platform
         return 0;
     switch (message) {
     case messages::kApplyRequest:
-        onApplyRequest(wParam);
-        return 0;
+        return onApplyRequest(wParam);
     case messages::kCopyIn:
     case messages::kCopyInOnly:
         copyIn();
@@ -94,6 +98,8 @@ platform::LResult MonitorWindow::onMessage(platform::MessageId message, platform
         if (wParam == messages::timer::kFirstRead) {
             killTimer(messages::timer::kFirstRead);
             worker_.post(messages::worker_job::kReadWholeDevice);
+        } else if (wParam == messages::timer::kStatisticsSave) {
+            writeStatistics();
         } else {
             dispatcher_->onTimer(static_cast<std::uint32_t>(wParam));
         }
@@ -125,6 +131,30 @@ platform::LResult MonitorWindow::onCopyData(platform::WindowHandle, std::uint32_
 bool MonitorWindow::copyBlockOut()
 {
     return shared_.copyOut(block_.get());
+}
+
+void MonitorWindow::saveStatistics()
+{
+    const std::optional<std::chrono::milliseconds> wait = statisticsThrottle_.changed(WriteThrottle::Clock::now());
+    if (!wait)
+        return;
+    if (wait->count() == 0)
+        writeStatistics();
+    else
+        setTimer(messages::timer::kStatisticsSave, static_cast<std::uint32_t>(wait->count()));
+}
+
+void MonitorWindow::writeStatistics()
+{
+    killTimer(messages::timer::kStatisticsSave);
+    if (!settings::writeInfoData(environment_.folder, block_.get().InfoData))
+        platform::debugOutput("CMonitorWnd: InfoData cannot be written to config.ini\n");
+    statisticsThrottle_.written(WriteThrottle::Clock::now());
+}
+
+bool MonitorWindow::showMacroName(int eventValue)
+{
+    return display_->showMacroName(block_.get(), eventValue);
 }
 
 void MonitorWindow::setTimer(std::uint32_t id, std::uint32_t intervalMs)

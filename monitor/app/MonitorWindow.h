@@ -24,6 +24,9 @@
 #include "monitor/app/PrivateBlock.h"
 #include "monitor/app/SharedBlock.h"
 #include "monitor/app/TrayIcon.h"
+#include "monitor/app/WriteThrottle.h"
+#include "monitor/host/OnScreenDisplay.h"
+#include "monitor/host/WindowMessenger.h"
 #include "monitor/protocol/BridgeFeatureDevice.h"
 #include "monitor/protocol/DeviceLink.h"
 #include "monitor/protocol/FirmwareCheck.h"
@@ -31,6 +34,7 @@
 #include "monitor/protocol/SerializedFeatureDevice.h"
 #include "platform/registry/PointerSettings.h"
 #include "platform/windows/MessageWindow.h"
+#include "settings/ConfigFile.h"
 #include "settings/ConfigKeys.h"
 #include "settings/InstallFolder.h"
 
@@ -47,9 +51,11 @@ struct MonitorEnvironment {
     std::function<std::unique_ptr<EventDispatcher>(MonitorServices&)> createDispatcher;
 };
 
-// The names of the programs the monitor starts, in the program folder.
+// The configuration application, in the program folder.
 inline constexpr char kOptionProgram[] = "ZuroNoxaOption";
-inline constexpr char kOsdProgram[] = "ZuroVellMorrowOSD";
+
+// What loading the files could not read, to the debug output.
+void reportLoadProblems(const settings::LoadProblems& problems);
 
 inline constexpr std::chrono::milliseconds kArrivalSettleTime{2000};
 inline constexpr std::chrono::milliseconds kThreadStopLimit{1000};
@@ -64,6 +70,10 @@ public:
     platform::WindowHandle handle() const { return window_ ? window_->handle() : 0; }
     // True once the shutdown order ran; the event loop has then been told to end.
     bool closed() const { return closed_; }
+    // What a SIGTERM or SIGINT handler sets, in this order, before the close
+    // reaches the window: no device job starts any more, a running exchange
+    // (a job's or an apply's) ends within one pause step.
+    std::vector<std::atomic<bool>*> signalFlags() { return {&worker_.stoppingFlag(), &worker_.abortFlag()}; }
 
     platform::LResult onMessage(platform::MessageId message, platform::WParam wParam,
                                 platform::LParam lParam) override;
@@ -89,11 +99,21 @@ private:
     bool firmwareCheckStartedUpgrader();
     void writeDeviceKey(int connected);
     void onWorkerJobFinished(platform::WParam job, bool succeeded);
+    // The files hold changes the mouse has not taken: they become the block,
+    // keeping the statistics counters the monitor counted itself.
+    void takePendingFiles();
+
+    // The results of the worker's device jobs, taken on the window thread
+    // (MonitorDeviceJobs.cpp).
+    // True when the mouse now holds what the block says: host presence 1 is due.
+    bool takeWholeDeviceRead();
+    bool applyPendingChanges();
 
     // The application's requests (ApplicationRequests.cpp).
-    void onApplyRequest(platform::WParam wParam);
+    platform::LResult onApplyRequest(platform::WParam wParam);
+    // Message 1256, from the apply handler (reason 0) or after a job (1).
+    void enableApplicationApply(int reason);
     void copyIn();
-    void notifyOsd();
     void onSensorCapture();
     void onTrackingRequest(platform::LParam requestCode);
     void onPadtuneStep(platform::LParam step);
@@ -107,8 +127,8 @@ private:
     // Tray, commands and programs (TrayAndCommands.cpp).
     void onTrayCallback(platform::LParam mouseMessage);
     void onCommand(platform::WParam command);
-    void startOsd();
     std::string trayToolTip() const;
+    void writeStatistics();
 
     // MonitorServices.
     platform::WindowHandle monitorWindow() const override { return handle(); }
@@ -117,6 +137,8 @@ private:
     const settings::SettingsBlock& block() const override { return block_.get(); }
     void modifyBlock(const std::function<void(settings::SettingsBlock&)>& change) override { block_.modify(change); }
     bool copyBlockOut() override;
+    void saveStatistics() override;
+    bool showMacroName(int eventValue) override;
     protocol::DeviceLink& deviceLink() override { return link_; }
     bool postWorkerJob(platform::WParam job, platform::LParam value) override { return worker_.post(job, value); }
     bool postMacroRun(platform::WParam wParam, platform::LParam lParam) override
@@ -135,6 +157,8 @@ private:
     bool writeActiveProfile() override;
     bool uploadColorDatabase() override;
     bool sendRequestedMacro(int number) override;
+    // Host presence 1, unless the shutdown began.
+    bool writeHostPresent() override;
 
     platform::MessageId registered(std::size_t index) const { return registeredMessages_[index]; }
 
@@ -143,7 +167,9 @@ private:
 
     PrivateBlock block_;
     SharedBlock shared_;
-    settings::OsdSettings osd_;
+    host::PlatformWindowMessenger otherWindows_;
+    std::unique_ptr<host::OnScreenDisplay> display_;
+    WriteThrottle statisticsThrottle_{std::chrono::milliseconds(messages::timer::kStatisticsSaveIntervalMs)};
 
     std::unique_ptr<hidbridge::BridgeLibrary> bridge_;
     std::string bridgeProblem_;
@@ -156,9 +182,10 @@ private:
     DeviceWorker worker_;
     protocol::DeviceLink link_;
     MacroRunner macroRunner_;
-    // A whole-device read of the worker, waiting to become the monitor's block.
+    // A whole-device read of the worker, waiting to be merged into the block.
     std::mutex readResultMutex_;
-    std::unique_ptr<settings::SettingsBlock> readResult_;
+    std::optional<PrivateBlock::ReadSnapshot> readResult_;
+    bool pendingApplied_ = false;
 
     std::unique_ptr<ParleyLink> parley_;
     ParleyDeviceTable parleyDevices_;

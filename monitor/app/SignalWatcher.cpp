@@ -12,11 +12,19 @@
 namespace monitor::app {
 namespace {
 
-int g_signalPipeWrite = -1;
+static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler stores into these flags");
+constexpr std::size_t kMaxFlags = 4;
+
+volatile sig_atomic_t g_signalPipeWrite = -1;
+std::atomic<bool>* g_flags[kMaxFlags] = {};
 
 void onSignal(int signalNumber)
 {
     const int savedErrno = errno;
+    for (std::atomic<bool>* flag : g_flags) {
+        if (flag != nullptr)
+            flag->store(true);
+    }
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
     if (g_signalPipeWrite >= 0) {
         [[maybe_unused]] const ssize_t written = write(g_signalPipeWrite, &byte, 1);
@@ -31,11 +39,17 @@ struct SignalWatcher::Impl {
     std::unique_ptr<QSocketNotifier> notifier;
 };
 
-std::unique_ptr<SignalWatcher> SignalWatcher::install(platform::WindowHandle window)
+std::unique_ptr<SignalWatcher> SignalWatcher::install(platform::WindowHandle window,
+                                                      const std::vector<std::atomic<bool>*>& flagsToSet)
 {
+    if (flagsToSet.size() > kMaxFlags)
+        return nullptr;
     auto impl = std::make_unique<Impl>();
     if (pipe2(impl->pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return nullptr;
+    std::size_t next = 0;
+    for (std::atomic<bool>* flag : flagsToSet)
+        g_flags[next++] = flag;
     g_signalPipeWrite = impl->pipe[1];
     const int readEnd = impl->pipe[0];
     impl->notifier = std::make_unique<QSocketNotifier>(readEnd, QSocketNotifier::Read);
@@ -64,6 +78,8 @@ SignalWatcher::~SignalWatcher()
     signal(SIGTERM, SIG_DFL);
     signal(SIGINT, SIG_DFL);
     g_signalPipeWrite = -1;
+    for (std::atomic<bool>*& flag : g_flags)
+        flag = nullptr;
     impl_->notifier.reset();
     close(impl_->pipe[0]);
     close(impl_->pipe[1]);

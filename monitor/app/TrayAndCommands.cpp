@@ -50,10 +50,4 @@ void MonitorWindow::openConfiguration()
         platform::debugPrintf("CMonitorWnd: %s cannot be started\n", kOptionProgram);
 }
 
-void MonitorWindow::startOsd()
-{
-    if (!environment_.startProgram(environment_.folder.file(kOsdProgram), {}))
-        platform::debugPrintf("CMonitorWnd: %s cannot be started\n", kOsdProgram);
-}
-
 }  // namespace monitor::app

@@ -20,7 +20,6 @@ constexpr std::uint16_t kTiltRight = 1;
 constexpr std::uint16_t kTiltLeft = 255;
 constexpr std::uint8_t kVolumeUp = 1;
 constexpr std::uint8_t kVolumeDown = 255;
-constexpr int kFirstOnScreenRequest = 1;
 constexpr int kLastOnScreenRequest = 8;
 // On-screen requests 3-8 name the macro of slot 0-5.
 constexpr int kFirstMacroNameRequest = 3;
@@ -48,13 +47,11 @@ void volumeFeedback(DispatchContext& context, MouseEvent event)
         startFeedback(context.host, up ? host::kTimerVolumeUpSound : host::kTimerVolumeDownSound);
 }
 
+// The display decides by its own settings and tells its window itself.
 void onScreenRequest(DispatchContext& context, int value)
 {
-    if (!inRange(value, kFirstOnScreenRequest, kLastOnScreenRequest) || value < kFirstMacroNameRequest ||
-        !context.services.osdShowsMacroNames())
-        return;
-    if (context.host.osdRequest(value - kFirstMacroNameRequest))
-        context.services.postToWindow(messages::kOsdWindowTitle, messages::kOsdShow, messages::kOsdShowMacroName, 0);
+    if (inRange(value, kFirstMacroNameRequest, kLastOnScreenRequest))
+        context.services.showMacroName(value);
 }
 
 }  // namespace

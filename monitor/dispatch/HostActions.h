@@ -1,6 +1,6 @@
 #pragma once
 // What the dispatcher asks of the monitor's host functions (action engine,
-// scrolling, sound feedback, on-screen display). Every call is made on the
+// scrolling, sound feedback). Every call is made on the
 // window thread; slot numbers are settings slot + 1 (1-24).
 
 #include <cstdint>
@@ -23,8 +23,6 @@ public:
     virtual void tiltScroll(int direction) = 0;
     // Message 1238.
     virtual void webScroll(platform::WParam count, bool left) = 0;
-    // Macro-name display for slot index 0-5; true when the name was handed to the display.
-    virtual bool osdRequest(int slotIndex) = 0;
 
     // Open when no countdown is in its final seconds and no trophy announcement runs.
     virtual bool feedbackGateOpen() const = 0;

@@ -27,6 +27,8 @@ public:
     virtual void modifyBlock(const std::function<void(settings::SettingsBlock&)>& change) = 0;
     // Into the shared section, under the lock.
     virtual bool copyBlockOut() = 0;
+    // `InfoData` of the block into config.ini, at most once a second.
+    virtual void saveStatistics() = 0;
 
     // The active profile's pointer values into the registry, then into the running system.
     virtual void writePointerRegistry() = 0;
@@ -39,8 +41,9 @@ public:
     virtual bool postWorkerJob(platform::WParam job, platform::LParam value) = 0;
     // Command 6001.
     virtual void openConfiguration() = 0;
-    // The OSD setting's macro-name switch (its fourth 32-bit word equal to 1).
-    virtual bool osdShowsMacroNames() const = 0;
+    // The mouse's macro notification (event value 3-8 names slot value - 3) for
+    // the on-screen display; true when the display was told to show the name.
+    virtual bool showMacroName(int eventValue) = 0;
     // The number registered for "WM_PARLEY_ACTIVE_STATUS_TO_PARLEY".
     virtual platform::MessageId activeStatusToParleyMessage() const = 0;
 

@@ -34,7 +34,7 @@ bool countStatisticsEvent(DispatchContext& context, std::uint16_t eventType, std
         return false;
     announceTrophies(context, update.awards);
     context.services.copyBlockOut();
-    settings::writeInfoData(context.services.installFolder(), context.services.block().InfoData);
+    context.services.saveStatistics();
     context.services.postToWindow(messages::kOptionWindowTitle, messages::kStatisticsChanged, 0, 0);
     return true;
 }

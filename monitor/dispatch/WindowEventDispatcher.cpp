@@ -23,6 +23,7 @@ public:
         window_.modifyBlock(change);
     }
     bool copyBlockOut() override { return window_.copyBlockOut(); }
+    void saveStatistics() override { window_.saveStatistics(); }
 
     void writePointerRegistry() override
     {
@@ -42,12 +43,7 @@ public:
         return window_.postWorkerJob(job, value);
     }
     void openConfiguration() override { window_.openConfiguration(); }
-    // The display program may change its setting at any time; it is read when needed.
-    bool osdShowsMacroNames() const override
-    {
-        settings::OsdSettings osd;
-        return settings::readOsdSettings(window_.installFolder(), osd) && osd.showsMacroNames();
-    }
+    bool showMacroName(int eventValue) override { return window_.showMacroName(eventValue); }
     // Registering a name again gives the number the window registered at start-up.
     platform::MessageId activeStatusToParleyMessage() const override
     {

@@ -20,7 +20,6 @@ HostFunctions::HostFunctions(HostServices& services, HostDesktop desktop, const 
       shortcuts_(desktop_.injector, desktop_.clock, services), media_(desktop_.mediaPlayers),
       actions_(services, macros_, shortcuts_, feedback_, media_, desktop_.launcher),
       games_(services, services, feedback_, desktop_.foreground, desktop_.processes),
-      display_(folder, desktop_.windows, desktop_.launcher, desktop_.writeMacroName),
       treeView_(desktop_.windowTree),
       scrollOutput_(desktop_.windowTree, desktop_.injector, desktop_.windows, services.monitorWindow()),
       documentScroller_(desktop_.windowTree), scroller_(treeView_, scrollOutput_, services.monitorWindow())

@@ -1,7 +1,7 @@
 #pragma once
 // Everything the monitor's window needs of the host functions, in one object it
-// owns: the button actions, scrolling, sound feedback and countdowns, the
-// on-screen display and the game-linked profiles. The window supplies the
+// owns: the button actions, scrolling, sound feedback and countdowns and the
+// game-linked profiles (the on-screen display is the window's own). The window supplies the
 // services below and forwards its timers 102, 500 and 600-610 to onTimer.
 
 #include <chrono>
@@ -12,7 +12,7 @@
 #include "monitor/host/GameProfileSwitch.h"
 #include "monitor/host/HorizontalScroll.h"
 #include "monitor/host/MacroPlayerThread.h"
-#include "monitor/host/OnScreenDisplay.h"
+#include "monitor/host/ProgramLauncher.h"
 #include "monitor/host/PlatformScrolling.h"
 #include "monitor/host/ProfileActivation.h"
 #include "monitor/host/WavSoundOutput.h"
@@ -39,7 +39,6 @@ struct HostDesktop {
     WindowMessenger& windows;
     Clock& clock;
     ProgramLauncher launcher;
-    OnScreenDisplay::MacroNameWriter writeMacroName;
 };
 
 class HostFunctions {
@@ -68,7 +67,6 @@ public:
 
     SoundFeedback& feedback() { return feedback_; }
     GameProfileSwitch& gameProfiles() { return games_; }
-    OnScreenDisplay& display() { return display_; }
     bool makeProfileActive(int profile) { return host::makeProfileActive(services_, profile); }
 
 private:
@@ -84,7 +82,6 @@ private:
     MediaControl media_;
     ActionEngine actions_;
     GameProfileSwitch games_;
-    OnScreenDisplay display_;
     PlatformWindowTreeView treeView_;
     PlatformScrollOutput scrollOutput_;
     ArrowKeyDocumentScroller documentScroller_;

@@ -9,7 +9,6 @@ namespace {
 constexpr int kFirstMacroEventValue = 3;
 constexpr int kLastMacroEventValue = 8;
 
-
 }  // namespace
 
 OnScreenDisplay::OnScreenDisplay(settings::InstallFolder folder, WindowMessenger& windows, ProgramLauncher launcher,
@@ -24,13 +23,19 @@ bool OnScreenDisplay::launch()
     return launcher_ && launcher_(folder_.file(kDisplayProgram), {});
 }
 
-void OnScreenDisplay::reloadSettings(const settings::OsdSettings& osd)
+void OnScreenDisplay::loadSettings()
 {
-    settings_ = osd;
+    // Missing or damaged settings read as zeros: names off, both values 0.
+    settings::readOsdSettings(folder_, settings_);
+}
+
+void OnScreenDisplay::reloadSettings()
+{
+    loadSettings();
     const platform::WindowHandle display = windows_.findWindow(messages::kOsdWindowTitle);
     if (display == 0) return;
-    const auto values = (static_cast<platform::LParam>(settings_.wordA()) << 16) | settings_.wordB();
-    windows_.postMessage(display, messages::kOsdSettingsChanged, 0, values);
+    windows_.postMessage(display, messages::kOsdSettingsChanged, 0,
+                         messages::osdSettingsParam(settings_.wordA(), settings_.wordB()));
 }
 
 bool OnScreenDisplay::showMacroName(const settings::SettingsBlock& block, int eventValue)

@@ -1,7 +1,8 @@
 #pragma once
 // The separate on-screen display program: started with the monitor, told its
 // settings after each reload, shown the name of a macro the mouse plays, and
-// closed with the monitor.
+// closed with the monitor. The monitor's window owns the one object of this
+// class; its settings are the only copy the monitor keeps of the display's.
 
 #include <functional>
 #include <string>
@@ -16,7 +17,7 @@
 
 namespace monitor::host {
 
-inline constexpr const char* kDisplayProgram = "ZuroVellMorrowOSD.exe";
+inline constexpr const char* kDisplayProgram = "ZuroVellMorrowOSD";
 
 class OnScreenDisplay {
 public:
@@ -27,10 +28,10 @@ public:
                     MacroNameWriter writeMacroName);
 
     bool launch();
-    // At start: the settings without a message.
-    void setSettings(const settings::OsdSettings& osd) { settings_ = osd; }
-    // After a reload: keeps them and passes the display its two values.
-    void reloadSettings(const settings::OsdSettings& osd);
+    // At start: reads the display's settings from config.ini, without a message.
+    void loadSettings();
+    // After each apply: reads them again and passes the display its two values.
+    void reloadSettings();
     // The mouse's macro notification (event value 3-8 names slot value - 3);
     // true when the display was told to show the slot's macro name.
     bool showMacroName(const settings::SettingsBlock& block, int eventValue);

@@ -3,6 +3,7 @@
 #include "monitor/protocol/DeviceOperations.h"
 #include "monitor/protocol/ProtocolConstants.h"
 #include "monitor/protocol/SlotMap.h"
+#include "platform/system/DebugOutput.h"
 #include "settings/ChangeFlags.h"
 
 namespace monitor::protocol {
@@ -13,18 +14,41 @@ bool pause(DeviceLink& link)
     return abortablePause(link.pauser, kPauseBetweenReports, link.abort);
 }
 
-// Up to three attempts, each followed by the pause. False when the macro could
-// not be read or the abort flag was seen.
-bool readMacroWithRetries(DeviceLink& link, settings::SettingsBlock& block, int profile, int slot)
+enum class Attempts { Read, Failed, Aborted };
+
+// Up to `attempts` tries of `read`, each followed by the pause.
+template <typename Read>
+Attempts readWithRetries(DeviceLink& link, int attempts, Read read)
 {
-    for (int attempt = 0; attempt < kMacroReadAttempts; ++attempt) {
-        const bool read = readMacro(link, block, profile, slot);
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const bool done = read();
         if (!pause(link))
-            return false;
-        if (read)
-            return true;
+            return Attempts::Aborted;
+        if (done)
+            return Attempts::Read;
     }
-    return false;
+    return Attempts::Failed;
+}
+
+// A table refused (its checksum, most often) is asked for again; one that never
+// arrives leaves that profile's buttons as they were.
+bool readButtonTables(DeviceLink& link, settings::SettingsBlock& block)
+{
+    for (int profile = 0; profile < settings::kProfileCount; ++profile) {
+        int attempt = 0;
+        const Attempts result = readWithRetries(link, kButtonTableReadAttempts, [&] {
+            if (readButtonTable(link, block, profile))
+                return true;
+            platform::debugPrintf("ReadWholeDevice: button table of profile %d refused (attempt %d of %d)\n", profile,
+                                  ++attempt, kButtonTableReadAttempts);
+            return false;
+        });
+        if (result == Attempts::Aborted)
+            return false;
+        if (result == Attempts::Failed)
+            platform::debugPrintf("ReadWholeDevice: profile %d keeps its buttons\n", profile);
+    }
+    return true;
 }
 
 void readMacros(DeviceLink& link, settings::SettingsBlock& block)
@@ -34,7 +58,9 @@ void readMacros(DeviceLink& link, settings::SettingsBlock& block)
             if (!deviceButtonOfSlot(slot) ||
                 block.Profiles[profile].MacroKeyInfo[slot].FunctionCode != kFunctionCodeMacro)
                 continue;
-            if (!readMacroWithRetries(link, block, profile, slot))
+            const Attempts result = readWithRetries(link, kMacroReadAttempts,
+                                                    [&] { return readMacro(link, block, profile, slot); });
+            if (result != Attempts::Read)
                 return;
         }
     }
@@ -42,8 +68,7 @@ void readMacros(DeviceLink& link, settings::SettingsBlock& block)
 
 }  // namespace
 
-bool readWholeDevice(DeviceLink& link, settings::SettingsBlock& block, const settings::InstallFolder& folder,
-                     WholeDeviceReadSink& sink)
+bool readWholeDevice(DeviceLink& link, settings::SettingsBlock& block, const settings::InstallFolder& folder)
 {
     readFirmwareVersion(link, folder);
     if (!pause(link))
@@ -56,21 +81,13 @@ bool readWholeDevice(DeviceLink& link, settings::SettingsBlock& block, const set
         if (!pause(link))
             return false;
     }
-    for (int profile = 0; profile < settings::kProfileCount; ++profile) {
-        readButtonTable(link, block, profile);
-        if (!pause(link))
-            return false;
-    }
+    if (!readButtonTables(link, block))
+        return false;
     readMacros(link, block);
 
     const bool trackingRead = readTracking(link, block);
     settings::clearChangeFlags(block);
-    if (!trackingRead)
-        return false;
-    sink.saveConfiguration(block);
-    sink.publishBlock(block);
-    sink.notifyReloaded();
-    return true;
+    return trackingRead;
 }
 
 }  // namespace monitor::protocol

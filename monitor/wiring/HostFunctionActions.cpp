@@ -9,9 +9,6 @@ namespace {
 // The host functions' tilt values: 1 scrolls right, 255 left.
 constexpr int kTiltValueRight = 1;
 constexpr int kTiltValueLeft = 255;
-// The display's macro notification names slot index 0-5 as event value 3-8.
-constexpr int kFirstMacroNameEvent = 3;
-constexpr int kMacroNameSlots = 6;
 
 }  // namespace
 
@@ -32,7 +29,7 @@ std::unique_ptr<HostFunctionActions> HostFunctionActions::create(app::MonitorSer
 
 HostFunctionActions::HostFunctionActions(app::MonitorServices& window, std::unique_ptr<PlatformDesktop> desktop)
     : desktop_(std::move(desktop)), services_(window),
-      host_(services_, desktop_->desktop(window.installFolder()), window.installFolder())
+      host_(services_, desktop_->desktop(), window.installFolder())
 {
 }
 
@@ -47,13 +44,6 @@ void HostFunctionActions::tiltScroll(int direction)
         host_.onWheelTilt(kTiltValueRight);
     else if (direction == 1)
         host_.onWheelTilt(kTiltValueLeft);
-}
-
-bool HostFunctionActions::osdRequest(int slotIndex)
-{
-    if (slotIndex < 0 || slotIndex >= kMacroNameSlots)
-        return false;
-    return host_.display().showMacroName(services_.block(), slotIndex + kFirstMacroNameEvent);
 }
 
 void HostFunctionActions::shutdown()

@@ -30,7 +30,6 @@ public:
     }
     void tiltScroll(int direction) override;
     void webScroll(platform::WParam count, bool left) override { host_.onWebScroll(count, left ? 1 : 0); }
-    bool osdRequest(int slotIndex) override;
 
     bool feedbackGateOpen() const override { return feedback().feedbackGateOpen(); }
     bool countdownInFinalPhase() const override { return feedback().countdown().finalPhase(); }

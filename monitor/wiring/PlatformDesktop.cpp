@@ -22,7 +22,7 @@ std::unique_ptr<PlatformDesktop> PlatformDesktop::open()
     return desktop;
 }
 
-host::HostDesktop PlatformDesktop::desktop(const settings::InstallFolder& folder)
+host::HostDesktop PlatformDesktop::desktop()
 {
     return host::HostDesktop{
         *injector_,
@@ -36,7 +36,6 @@ host::HostDesktop PlatformDesktop::desktop(const settings::InstallFolder& folder
         [](const std::string& path, const std::vector<std::string>& arguments) {
             return platform::startProgram(path, arguments);
         },
-        [folder](int number, std::string_view name) { return settings::writeMacroOsd(folder, number, name); },
     };
 }
 

@@ -18,8 +18,8 @@ public:
     // nullptr when a piece of the platform cannot be opened.
     static std::unique_ptr<PlatformDesktop> open();
 
-    // Programs start through the platform; macro names go to the display's file.
-    host::HostDesktop desktop(const settings::InstallFolder& folder);
+    // Programs start through the platform.
+    host::HostDesktop desktop();
 
 private:
     PlatformDesktop() = default;

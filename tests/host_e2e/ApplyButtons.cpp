@@ -29,7 +29,8 @@ bool applyToMonitor(const std::string& tree, const std::function<void(settings::
         return false;
     settings::saveAll(*after, settings::InstallFolder(tree));
     const platform::WindowHandle monitor = platform::findWindow(messages::kMonitorWindowTitle);
-    return monitor != 0 && platform::sendMessage(monitor, messages::kApplyRequest, messages::kApplyChanges, 0) == 0;
+    return monitor != 0 &&
+           platform::sendMessage(monitor, messages::kApplyRequest, messages::kApplyChanges, 0) == messages::kApplyTaken;
 }
 
 void assignMacro(settings::SettingsBlock& block, int slot, const std::vector<settings::MacroEvent>& events)

@@ -10,7 +10,7 @@
 
 namespace e2e {
 
-// False when the section cannot be used or the monitor refused the request.
+// False when the section cannot be used or the mouse did not take the change.
 bool applyToMonitor(const std::string& tree, const std::function<void(settings::SettingsBlock&)>& edit);
 
 // Slot `slot` of the active profile plays `events` once.

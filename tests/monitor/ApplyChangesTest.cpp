@@ -86,8 +86,30 @@ TEST_F(ApplyChangesTest, AFailedSettingsWriteDoesNotStopTheApply)
     block->ProfileChangedFlags[1] = 1;
     makeMacro(1, 0);
     mouse.refuseWrites(6);
-    EXPECT_TRUE(applyChanges(link, *block)) << "the result is the last macro's";
+    EXPECT_FALSE(applyChanges(link, *block)) << "the mouse did not take everything";
     EXPECT_THAT(sentReports(), ElementsAre("06 p0", "06 p1", "07 p1", "08 p1 b0"));
+
+    // A handshake that does not end ready counts as not taken too.
+    mouse.answer("04 02 00");
+    EXPECT_FALSE(applyChanges(link, *block));
+}
+
+TEST_F(ApplyChangesTest, EverythingSendsAllProfilesTablesAndKnownMacrosWhateverTheFlags)
+{
+    block->CurrentProfile = 1;
+    makeMacro(2, 7);                                       // button 5
+    block->Profiles[0].MacroKeyInfo[5].FunctionCode = 48;  // never goes to the mouse
+    block->ButtonChangedFlags[2 * 24 + 7] = 0;
+    EXPECT_TRUE(applyEverything(link, *block));
+    EXPECT_THAT(sentReports(), ElementsAre("05", "06 p0", "06 p1", "06 p2", "06 p3", "06 p4", "07 p0", "07 p1",
+                                           "07 p2", "07 p3", "07 p4", "08 p2 b5"));
+    EXPECT_EQ(block->ProfileChangedFlags[0], 0) << "the caller's flags stay as they were";
+
+    // Files without an active profile leave the mouse's own.
+    conversation.clear();
+    block->CurrentProfile = -1;
+    EXPECT_TRUE(applyRequest(link, *block, 0, true));
+    EXPECT_EQ(sentReports().size(), 2u * 12 - 1);
 }
 
 TEST_F(ApplyChangesTest, StopsAtTheFirstMacroThatFails)

@@ -16,25 +16,10 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-class RecordingSink final : public WholeDeviceReadSink {
-public:
-    void saveConfiguration(const settings::SettingsBlock& block) override
-    {
-        calls.push_back("save");
-        savedProfile = block.CurrentProfile;
-    }
-    void publishBlock(const settings::SettingsBlock&) override { calls.push_back("publish"); }
-    void notifyReloaded() override { calls.push_back("notify 1254"); }
-
-    std::vector<std::string> calls;
-    int savedProfile = -1;
-};
-
 // The answers of a mouse whose profiles each hold the macros listed for them.
 class ReadWholeDeviceTest : public ProtocolTest {
 protected:
     ProtocolFolder install;
-    RecordingSink sink;
     std::unique_ptr<settings::SettingsBlock> device = std::make_unique<settings::SettingsBlock>();
 
     ReadWholeDeviceTest()
@@ -48,7 +33,7 @@ protected:
         settings::setFieldText(device->Profiles[3].MacroKeyInfo[20].MacroName, "Combo");
     }
 
-    void answerFirstSteps()
+    void answerFirstSteps(int badTablesOfProfileTwo = 0)
     {
         mouse.answer("09 06 6c 6c 00 00");
         mouse.answer("05 03 03");
@@ -58,7 +43,13 @@ protected:
         }
         for (std::uint8_t p = 0; p < 5; ++p) {
             const auto table = encodeButtonTable(p, device->Profiles[p]);
-            mouse.answer(Bytes(table.begin(), table.end()));
+            for (int bad = 0; p == 2 && bad < badTablesOfProfileTwo; ++bad) {
+                Bytes corrupt(table.begin(), table.end());
+                corrupt.back() ^= 0x5A;
+                mouse.answer(corrupt);
+            }
+            if (p != 2 || badTablesOfProfileTwo < kButtonTableReadAttempts)
+                mouse.answer(Bytes(table.begin(), table.end()));
         }
     }
 
@@ -113,7 +104,7 @@ protected:
     }
 };
 
-TEST_F(ReadWholeDeviceTest, ReadsEverythingInOrderThenSavesPublishesAndNotifies)
+TEST_F(ReadWholeDeviceTest, ReadsEverythingInOrderThenClearsTheFlags)
 {
     answerFirstSteps();
     answerMacro(0, 2, 2);
@@ -122,7 +113,7 @@ TEST_F(ReadWholeDeviceTest, ReadsEverythingInOrderThenSavesPublishesAndNotifies)
     mouse.answer("0f 06 02 01 00 00");
     flagEverything();
 
-    EXPECT_TRUE(readWholeDevice(link, *block, install.folder(), sink));
+    EXPECT_TRUE(readWholeDevice(link, *block, install.folder()));
 
     std::vector<std::string> expected = expectedFirstSteps();
     for (int p = 0; p < 5; ++p) {
@@ -136,8 +127,7 @@ TEST_F(ReadWholeDeviceTest, ReadsEverythingInOrderThenSavesPublishesAndNotifies)
     expected.push_back("get 0f -> 0f 06 02 01 00 00");
     EXPECT_THAT(conversation.lines(), ElementsAreArray(expected));
 
-    EXPECT_THAT(sink.calls, ElementsAre("save", "publish", "notify 1254"));
-    EXPECT_EQ(sink.savedProfile, 3) << "the sink gets the block as read";
+    EXPECT_EQ(block->CurrentProfile, 3);
     EXPECT_EQ(block->Profiles[4].Sensitivity, 9);
     EXPECT_EQ(settings::fieldText(block->Profiles[3].MacroKeyInfo[20].MacroName), "Combo");
     EXPECT_EQ(block->DisControl, 2);
@@ -155,13 +145,42 @@ TEST_F(ReadWholeDeviceTest, AMacroIsTriedThreeTimesThenTheMacroStepEnds)
     mouse.failNextRead(8);  // profile 3, button 15: three failures
     mouse.answer("0f 06 00 00 00 00");
 
-    EXPECT_TRUE(readWholeDevice(link, *block, install.folder(), sink));
+    EXPECT_TRUE(readWholeDevice(link, *block, install.folder()));
     EXPECT_THAT(macroReads(), ElementsAre("04 00 02", "04 00 02", "04 03 0f", "04 03 0f", "04 03 0f"))
         << "button 16 of profile 3 is not tried";
     const auto lines = conversation.lines();
     EXPECT_THAT(std::vector<std::string>(lines.end() - 3, lines.end()),
                 ElementsAre("get 08 failed", "pause 100", "get 0f -> 0f 06 00 00 00 00"));
-    EXPECT_THAT(sink.calls, ElementsAre("save", "publish", "notify 1254"));
+}
+
+TEST_F(ReadWholeDeviceTest, ARefusedButtonTableIsAskedForUpToThreeTimes)
+{
+    device->Profiles[2].MacroKeyInfo[9].FunctionCode = 20;
+    answerFirstSteps(2);  // profile 2's table arrives whole the third time
+    answerMacro(0, 2, 2);
+    answerMacro(3, 20, 15);
+    answerMacro(3, 21, 16);
+    mouse.answer("0f 06 00 00 00 00");
+    block->Profiles[2].MacroKeyInfo[9].FunctionCode = 7;
+    EXPECT_TRUE(readWholeDevice(link, *block, install.folder()));
+    int tableSelects = 0;
+    for (const Bytes& write : mouse.writesOf(4))
+        tableSelects += write[1] == 2 && write[2] == 0x90;
+    EXPECT_EQ(tableSelects, 3);
+    EXPECT_EQ(block->Profiles[2].MacroKeyInfo[9].FunctionCode, 20);
+}
+
+TEST_F(ReadWholeDeviceTest, AButtonTableRefusedThreeTimesLeavesThatProfilesButtons)
+{
+    answerFirstSteps(3);
+    block->Profiles[2].MacroKeyInfo[9].FunctionCode = 7;
+    readWholeDevice(link, *block, install.folder());
+    int tableSelects = 0;
+    for (const Bytes& write : mouse.writesOf(4))
+        tableSelects += write[1] == 2 && write[2] == 0x90;
+    EXPECT_EQ(tableSelects, 3);
+    EXPECT_EQ(block->Profiles[2].MacroKeyInfo[9].FunctionCode, 7);
+    EXPECT_EQ(block->Profiles[3].MacroKeyInfo[20].FunctionCode, 48) << "the next profile is still read";
 }
 
 TEST_F(ReadWholeDeviceTest, AbortDuringTheFirstStepsReturnsAtOnce)
@@ -171,9 +190,8 @@ TEST_F(ReadWholeDeviceTest, AbortDuringTheFirstStepsReturnsAtOnce)
     // Set in the handshake before the settings read of profile 1 (the fifth
     // step); the pause after that read sees it.
     abortAfterSleeps(5);
-    EXPECT_FALSE(readWholeDevice(link, *block, install.folder(), sink));
+    EXPECT_FALSE(readWholeDevice(link, *block, install.folder()));
     EXPECT_EQ(conversation.lines().back(), "get 06 -> 06 1f 01 00 09 ..(31)");
-    EXPECT_TRUE(sink.calls.empty());
     EXPECT_EQ(block->ActiveProfileChangedFlag, 1) << "returned before the flags are cleared";
 }
 
@@ -187,10 +205,9 @@ TEST_F(ReadWholeDeviceTest, AbortDuringTheMacrosGoesOnWithTheTrackingRead)
         if (!mouse.writesOf(4).empty() && mouse.writesOf(4).back()[2] == 2)
             abort = true;
     };
-    EXPECT_FALSE(readWholeDevice(link, *block, install.folder(), sink));
+    EXPECT_FALSE(readWholeDevice(link, *block, install.folder()));
     EXPECT_THAT(macroReads(), ElementsAre("04 00 02"));
     EXPECT_EQ(conversation.lines().back(), "get 0f failed");
-    EXPECT_TRUE(sink.calls.empty());
     EXPECT_TRUE(noFlagSet());
 }
 
@@ -203,8 +220,7 @@ TEST_F(ReadWholeDeviceTest, AFailedTrackingReadSavesNothingButClearsTheFlags)
     mouse.failNextRead(15);
     flagEverything();
     block->DisControl = 1;
-    EXPECT_FALSE(readWholeDevice(link, *block, install.folder(), sink));
-    EXPECT_TRUE(sink.calls.empty());
+    EXPECT_FALSE(readWholeDevice(link, *block, install.folder()));
     EXPECT_TRUE(noFlagSet());
     EXPECT_EQ(block->DisControl, 1);
 }

@@ -31,6 +31,7 @@ public:
     bool writeActiveProfile() override { return record("active"); }
     bool uploadColorDatabase() override { return record("colors"); }
     bool sendRequestedMacro(int number) override { return record("macro " + std::to_string(number)); }
+    bool writeHostPresent() override { return record("presence"); }
 
     bool record(const std::string& job)
     {
@@ -114,6 +115,17 @@ TEST_F(DeviceWorkerFixture, MacroNumbersOutsideOneToHundredTenNeverReachTheJob)
     EXPECT_EQ(jobs.ran, (std::vector<std::string>{"macro 110", "macro 1"}));
     EXPECT_FALSE(finished[0].second);
     EXPECT_FALSE(finished[5].second) << "an unknown job fails";
+}
+
+TEST_F(DeviceWorkerFixture, OnceStoppingNoJobStartsAndNoneRunsUnaborted)
+{
+    ASSERT_TRUE(worker.start());
+    // As a signal handler sets it, before the window's shutdown.
+    worker.stoppingFlag().store(true);
+    ASSERT_TRUE(worker.post(messages::worker_job::kHostPresent));
+    ASSERT_TRUE(worker.post(messages::worker_job::kReadWholeDevice));
+    EXPECT_TRUE(worker.stop(1000ms));
+    EXPECT_TRUE(jobs.ran.empty());
 }
 
 TEST_F(DeviceWorkerFixture, StopAbortsTheRunningJobAndJoinsTheThread)

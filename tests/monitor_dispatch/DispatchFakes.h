@@ -45,6 +45,7 @@ public:
         copiedOut = std::make_unique<settings::SettingsBlock>(*blockData);
         return true;
     }
+    void saveStatistics() override { journal_.push_back("save statistics"); }
     void writePointerRegistry() override { journal_.push_back("pointer registry"); }
     void applyPointerSettings() override { journal_.push_back("apply pointer"); }
     bool postToWindow(std::string_view title, platform::MessageId message, platform::WParam wParam,
@@ -60,7 +61,11 @@ public:
         return true;
     }
     void openConfiguration() override { journal_.push_back("open configuration"); }
-    bool osdShowsMacroNames() const override { return showsMacroNames; }
+    bool showMacroName(int eventValue) override
+    {
+        journal_.push_back("show macro name " + std::to_string(eventValue));
+        return true;
+    }
     platform::MessageId activeStatusToParleyMessage() const override { return 0xC101; }
     platform::WindowHandle parleyWindow() const override { return parley; }
     bool parleyHasTakenOver() const override { return takenOver; }
@@ -87,7 +92,6 @@ public:
 
     std::unique_ptr<settings::SettingsBlock> blockData = std::make_unique<settings::SettingsBlock>();
     std::unique_ptr<settings::SettingsBlock> copiedOut;
-    bool showsMacroNames = true;
     platform::WindowHandle parley = 0;
     bool takenOver = false;
     int lock = 0;
@@ -116,11 +120,6 @@ public:
     {
         journal_.push_back("web scroll " + std::to_string(count) + (left ? " left" : " right"));
     }
-    bool osdRequest(int index) override
-    {
-        journal_.push_back("osd " + std::to_string(index));
-        return acceptsOsd;
-    }
     bool feedbackGateOpen() const override { return !finalPhase && !trophyRunning; }
     bool countdownInFinalPhase() const override { return finalPhase; }
     void stopPendingFeedback() override { journal_.push_back("stop feedback"); }
@@ -138,7 +137,6 @@ public:
 
     bool finalPhase = false;
     bool trophyRunning = false;
-    bool acceptsOsd = true;
 
 private:
     Journal& journal_;

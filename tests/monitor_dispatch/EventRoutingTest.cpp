@@ -100,18 +100,14 @@ TEST_F(DispatcherTest, CalibrationEventsGoToTheDialogAndTheConfigurationOpensOnV
     EXPECT_THAT(journal, ElementsAre("post 1261 0 515 to Zuro Vell PadtuneCalibrateDlg", "open configuration"));
 }
 
-TEST_F(DispatcherTest, OnScreenRequestsThreeToEightNameTheMacroOfSlotsZeroToFive)
+TEST_F(DispatcherTest, OnScreenRequestsThreeToEightGoToTheDisplayAlone)
 {
     send(0xE000, 3);
     send(0xE000, 8);
     send(0xE000, 2);
     send(0xE000, 9);
-    host.acceptsOsd = false;
-    send(0xE000, 4);
-    monitor.showsMacroNames = false;
-    send(0xE000, 5);
-    EXPECT_THAT(journal, ElementsAre("osd 0", "post 1324 70 0 to VANTRO Zuro Vell Lumic Noxa Edition OSD", "osd 5",
-                                     "post 1324 70 0 to VANTRO Zuro Vell Lumic Noxa Edition OSD", "osd 1"));
+    // The display posts 1324 itself; the dispatcher never does.
+    EXPECT_THAT(journal, ElementsAre("show macro name 3", "show macro name 8"));
 }
 
 TEST_F(DispatcherTest, UnknownTypesAndTheDeviceMessageDoNothing)

@@ -3,11 +3,15 @@
 
 #include <csignal>
 #include <sstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "E2eChecks.h"
 #include "MonitorRig.h"
+#include "settings/BlockDefaults.h"
+#include "settings/ConfigFile.h"
+#include "settings/PendingChanges.h"
 
 namespace e2e {
 namespace {
@@ -74,7 +78,8 @@ TEST(MonitorLifecycle, ShutdownTellsTheMouseClosesTheApplicationAndRemovesTheSec
 
     monitor->signal(SIGTERM);
     ASSERT_EQ(monitor->waitForExit(kStartLimit), 0);
-    EXPECT_EQ(textsFrom(rig.log().entries(), mark), (std::vector<std::string>{"SET 0E 03 00", "GET 04 01 00"}));
+    // After a signal the report goes without waiting for the mouse's handshake.
+    EXPECT_EQ(textsFrom(rig.log().entries(), mark), (std::vector<std::string>{"SET 0E 03 00"}));
     EXPECT_TRUE(option->waitForLine("close", kStartLimit));
     EXPECT_TRUE(monitor->waitForLine("CMonitorWnd: closed", 0ms));
     EXPECT_FALSE(rig.runPeer({"read"})) << "the section went with the monitor";
@@ -90,16 +95,90 @@ TEST(MonitorLifecycle, SecondMonitorRefusesAndForwardsTheShowRequest)
 
     auto second = rig.startMonitor();
     ASSERT_TRUE(second);
-    EXPECT_EQ(second->waitForExit(kStartLimit), 0);
-    EXPECT_TRUE(second->waitForLine("another monitor runs", 0ms));
+    EXPECT_EQ(second->waitForExit(kStartLimit), 3);
+    EXPECT_TRUE(second->waitForLine("ZuroTarnMonitor: a monitor is already running", 0ms));
     EXPECT_FALSE(second->waitForLine("CMonitorWnd: started", 0ms));
     EXPECT_EQ(first->countLines("OnCustomizer"), 0u);
 
     auto showing = rig.startMonitor({"1"});
     ASSERT_TRUE(showing);
-    EXPECT_EQ(showing->waitForExit(kStartLimit), 0);
+    EXPECT_EQ(showing->waitForExit(kStartLimit), 0) << "the running monitor has the request";
     EXPECT_TRUE(first->waitForLine("CMonitorWnd OnCustomizer hWnd==NULL", kStartLimit));
     EXPECT_TRUE(waitForFile(rig.treeFile("option-starts"), kStartLimit)) << "the first monitor started the application";
+}
+
+TEST(MonitorLifecycle, SignalDuringTheStartupReadNeverTellsTheMouseTheHostIsBack)
+{
+    MonitorRig rig;
+    ASSERT_TRUE(rig.startMouse());
+    auto monitor = rig.startMonitor();
+    ASSERT_TRUE(monitor && rig.log().waitForEntry("SET 04 02 80", 0, kStartLimit));
+    monitor->signal(SIGTERM);
+    ASSERT_EQ(monitor->waitForExit(kStartLimit), 0);
+    const std::vector<std::string> reports = textsFrom(rig.log().entries(), 0);
+    EXPECT_EQ(countStartingWith(rig.log().entries(), 0, "SET 0E 03 01"), 0u) << ::testing::PrintToString(reports);
+    std::string lastSet;
+    for (const std::string& report : reports)
+        if (report.starts_with("SET"))
+            lastSet = report;
+    EXPECT_EQ(lastSet, "SET 0E 03 00");
+}
+
+TEST(MonitorLifecycle, CountsMadeDuringTheStartupReadSurviveIt)
+{
+    MonitorRig rig;
+    ASSERT_TRUE(rig.startMouse());
+    auto monitor = rig.startMonitor();
+    ASSERT_TRUE(monitor && rig.log().waitForEntry("SET 04 00 80", 0, kStartLimit));
+    long sent = 0;
+    while (countStartingWith(rig.log().entries(), 0, "SET 0E 03 01") == 0 && sent < 300) {
+        ASSERT_TRUE(rig.mouseCommand("event 0xE1 1"));
+        ++sent;
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(rig.waitForStartupRead());
+    ASSERT_GT(sent, 10) << "the events came during the read";
+    const auto allCounted = [&] {
+        const std::vector<long> counters = rig.counters();
+        return !counters.empty() && counters[0] == sent;
+    };
+    for (int attempt = 0; attempt < 50 && !allCounted(); ++attempt)
+        std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(allCounted()) << sent << " sent";
+    // config.ini follows within a second (the counters are written at most that often).
+    char stored[9];
+    std::snprintf(stored, sizeof stored, "%02lX%02lX%02lX%02lX", sent & 0xFF, (sent >> 8) & 0xFF, 0L, 0L);
+    const auto savedInConfig = [&] { return iniValue(rig.readTreeFile("config.ini"), "InfoData").starts_with(stored); };
+    for (int attempt = 0; attempt < 30 && !savedInConfig(); ++attempt)
+        std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(savedInConfig());
+}
+
+TEST(MonitorLifecycle, FilesEditedWithoutAMonitorGoToTheMouseAtStartInsteadOfBeingReadOver)
+{
+    MonitorRig rig;
+    const settings::InstallFolder folder(rig.tree() + "/");
+    auto block = std::make_unique<settings::SettingsBlock>();
+    settings::createDefaultBlock(*block, 1);
+    block->Profiles[3].CpiLevel_X[4] = 61;
+    ASSERT_TRUE(settings::saveAll(*block, folder));
+    ASSERT_TRUE(settings::markPendingChanges(folder));
+    ASSERT_TRUE(rig.startMouse());
+    auto monitor = rig.startMonitor();
+    ASSERT_TRUE(monitor && rig.waitForStartupRead(kStartLimit + 10s));
+
+    const std::vector<LogEntry> entries = rig.log().entries();
+    EXPECT_EQ(countStartingWith(entries, 0, "SET 04 00 80"), 0u) << "no profile is read back";
+    EXPECT_EQ(countStartingWith(entries, 0, "SET 07"), 5u);
+    bool sentLevel = false;
+    for (const std::string& text : textsFrom(entries, 0)) {
+        const std::vector<int> bytes = text.starts_with("SET 06") ? bytesOf(text.substr(4)) : std::vector<int>{};
+        if (bytes.size() > 11 && bytes[2] == 3)
+            sentLevel = bytes[11] == 122;
+    }
+    EXPECT_TRUE(sentLevel) << "CPI level 4 of profile 3 goes doubled";
+    EXPECT_FALSE(settings::hasPendingChanges(folder));
+    EXPECT_EQ(iniValue(rig.readTreeFile("config/Default3.vmp"), "CpiLevel_X4"), "61");
 }
 
 TEST(MonitorLifecycle, CommandExitAndCloseRunTheSameShutdown)

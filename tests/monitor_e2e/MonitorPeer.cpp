@@ -8,6 +8,9 @@
 //                                    WM_CLOSE after printing "close".
 //   monitor_peer parley-takeover     a Parley window that announces itself to the
 //                                    monitor (status command 6), then prints as above.
+//   monitor_peer display FOLDER      the on-screen display program: a window titled
+//                                    as the display's that prints as above and, on
+//                                    1324, "macro N NAME" from FOLDER's config.ini.
 //   monitor_peer apply FOLDER [--defaults] EDIT...
 //                                    the configuration application's Apply: opens the
 //                                    section under the lock, edits the block, sets the
@@ -22,6 +25,7 @@
 //                                    nothing else: no flags, no files, no request.
 //   monitor_peer read                prints "block CURRENTPROFILE CPI0..CPI4" of the
 //                                    section's active profile.
+//   monitor_peer counters            prints "counters C0..C12", the section's statistics.
 //   monitor_peer register PID NAME [SIZE]
 //                                    Parley registration copy-data of SIZE bytes (64).
 //   monitor_peer send MSG W L        sendMessage to the monitor, prints "result R".
@@ -36,6 +40,7 @@
 
 #include "messages/MessageNumbers.h"
 #include "monitor/app/SharedBlock.h"
+#include "platform/ini/PrivateProfile.h"
 #include "platform/windows/EventLoop.h"
 #include "platform/windows/MessageWindow.h"
 #include "settings/ChangeFlags.h"
@@ -45,6 +50,10 @@ namespace {
 
 class PrintingWindow final : public platform::MessageHandler {
 public:
+    // With a folder, the window plays the display program: a macro to show is
+    // read from the folder's config.ini as that program would.
+    explicit PrintingWindow(std::string displayFolder = {}) : displayFolder_(std::move(displayFolder)) {}
+
     platform::LResult onMessage(platform::MessageId message, platform::WParam wParam, platform::LParam lParam) override
     {
         if (message == platform::WM_CLOSE) {
@@ -55,6 +64,11 @@ public:
         }
         std::printf("message %u %llu %lld\n", message, static_cast<unsigned long long>(wParam),
                     static_cast<long long>(lParam));
+        if (message == messages::kOsdShow && !displayFolder_.empty()) {
+            const std::string config = displayFolder_ + "/config.ini";
+            std::printf("macro %d %s\n", platform::ini::readInt(config, "MacroOSD", "Number", -1),
+                        platform::ini::readString(config, "MacroOSD", "MacroName", "").c_str());
+        }
         std::fflush(stdout);
         return 0;
     }
@@ -69,6 +83,9 @@ public:
         std::fflush(stdout);
         return 1;
     }
+
+private:
+    std::string displayFolder_;
 };
 
 platform::WindowHandle monitorWindow()
@@ -76,9 +93,9 @@ platform::WindowHandle monitorWindow()
     return platform::findWindow(messages::kMonitorWindowTitle);
 }
 
-int runWindow(const std::string& title, bool announceToMonitor)
+int runWindow(const std::string& title, bool announceToMonitor, const std::string& displayFolder = {})
 {
-    PrintingWindow handler;
+    PrintingWindow handler(displayFolder);
     const std::unique_ptr<platform::MessageWindow> window = platform::MessageWindow::create(title, handler);
     if (!window)
         return 2;
@@ -196,6 +213,21 @@ int runRead()
     return 0;
 }
 
+int runCounters()
+{
+    monitor::app::SharedBlock shared;
+    if (!shared.open())
+        return 3;
+    auto block = std::make_unique<settings::SettingsBlock>();
+    if (!shared.copyIn(*block))
+        return 4;
+    std::printf("counters");
+    for (const std::int32_t counter : block->InfoData.Counters)
+        std::printf(" %d", counter);
+    std::printf("\n");
+    return 0;
+}
+
 int runRegister(unsigned productId, const std::string& name, std::size_t size)
 {
     std::vector<std::uint8_t> payload(size, 0);
@@ -223,6 +255,10 @@ int main(int argc, char** argv)
         return runWindow(args[1], false);
     if (args.size() == 1 && args[0] == "parley-takeover")
         return runWindow("Fake Parley", true);
+    if (args.size() == 2 && args[0] == "display")
+        return runWindow(messages::kOsdWindowTitle, false, args[1]);
+    if (args.size() == 1 && args[0] == "counters")
+        return runCounters();
     if (args.size() >= 2 && args[0] == "apply")
         return runApply(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     if (args.size() >= 1 && args[0] == "publish")

@@ -102,6 +102,43 @@ void MonitorRig::removeBridgeLibrary()
     fs::remove(tree_ + "/hidbridge.so");
 }
 
+void MonitorRig::installDisplayProgram()
+{
+    writeFile(tree_ + "/ZuroVellMorrowOSD",
+              "#!/bin/sh\ndir=\"$(dirname \"$0\")\"\nexec '" + kTestPrograms + "/monitor_peer' display \"$dir\" >> "
+              "\"$dir/display-log\" 2>&1\n",
+              true);
+}
+
+std::vector<long> MonitorRig::counters()
+{
+    const auto output = runPeer({"counters"});
+    std::vector<long> values;
+    if (!output || output->empty())
+        return values;
+    std::istringstream line(output->back());
+    std::string word;
+    line >> word;
+    for (long value = 0; line >> value;)
+        values.push_back(value);
+    return values;
+}
+
+bool MonitorRig::waitForTreeLine(const std::string& name, const std::string& text, Milliseconds limit)
+{
+    const auto hasLine = [&] {
+        std::istringstream lines(readTreeFile(name));
+        for (std::string line; std::getline(lines, line);)
+            if (line.starts_with(text))
+                return true;
+        return false;
+    };
+    if (hasLine())
+        return true;
+    ReportLogWatcher watcher(treeFile(name));
+    return watcher.waitUntil([&](const auto&) { return hasLine(); }, limit);
+}
+
 std::vector<std::string> MonitorRig::upgraderArguments() const
 {
     std::vector<std::string> arguments;

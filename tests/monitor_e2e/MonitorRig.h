@@ -38,6 +38,9 @@ public:
     // Version in "FWUpdateB/config.ini"; nothing writes the file without the key.
     void writePackageVersion(std::optional<int> version);
     void removeBridgeLibrary();
+    // The display program the monitor starts is the peer playing it; what it
+    // receives goes to "display-log" in the tree.
+    void installDisplayProgram();
     // The arguments the stub upgrader was started with, one per start.
     std::vector<std::string> upgraderArguments() const;
 
@@ -58,6 +61,10 @@ public:
     // Waits until the monitor's start-up read ended with host presence 1 and its
     // handshake.
     bool waitForStartupRead(Milliseconds limit = kStartLimit);
+    // The section's statistics counters 0-12; empty when it cannot be read.
+    std::vector<long> counters();
+    // Waits until a line of the tree's file `name` starts with `text`.
+    bool waitForTreeLine(const std::string& name, const std::string& text, Milliseconds limit);
 
 private:
     std::string root_;

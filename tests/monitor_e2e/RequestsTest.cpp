@@ -2,6 +2,7 @@
 // dialog (1226, 1227, 1229, 1230, 1231, 1233) and the OSD's notice after an
 // apply, against the real monitor and the simulated mouse.
 
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -175,6 +176,18 @@ TEST_F(MonitorRequests, SensorCaptureStoresTheMousesImageThenTellsTheCalibration
     EXPECT_EQ(differing, 0);
 }
 
+TEST_F(MonitorRequests, AFailedSensorCaptureStoresABlankImageBeforeTellingTheDialog)
+{
+    const std::string bitmap = rig.treeFile("Wave/sensorImage.bmp");
+    std::ofstream(bitmap, std::ios::binary) << std::string(1078, '\x11') << std::string(960, '\x55');
+    auto dialog = rig.startPeer({"window", "Zuro Vell PadtuneCalibrateDlg"});
+    ASSERT_TRUE(dialog && dialog->waitForLine("ready", kStartLimit));
+    ASSERT_TRUE(rig.mouseCommand("fault fail-get 2"));  // the handshake's status read and the image
+    ASSERT_TRUE(run({"post", "1229", "0", "0"}));
+    ASSERT_TRUE(dialog->waitForLine("message 1260 0 0", kStartLimit));
+    EXPECT_EQ(fileBytes(bitmap), std::string(1078, '\x11') + std::string(960, '\0')) << "no old picture shown as new";
+}
+
 TEST_F(MonitorRequests, EveryApplyTellsTheOsdItsTwoWordsReadAgain)
 {
     const auto writeOsd = [&](unsigned wordA, unsigned wordB) {
@@ -199,6 +212,47 @@ TEST_F(MonitorRequests, EveryApplyTellsTheOsdItsTwoWordsReadAgain)
     ASSERT_TRUE(run({"apply", rig.tree()}));
     EXPECT_TRUE(osd->waitForLine("message 1326 0 " + std::to_string(0x7FFFF), kStartLimit));
     EXPECT_EQ(osd->countLines("message 1326"), 2u);
+}
+
+// The display program the monitor starts itself, played by the peer: its
+// settings after an apply, and each macro notification of the mouse shown once.
+TEST(MonitorDisplay, GetsItsSettingsAfterAnApplyAndEachMacroNameOnce)
+{
+    MonitorRig rig;
+    rig.installDisplayProgram();
+    std::uint8_t osd[settings::OsdSettings::kSize] = {};
+    osd[12] = 1;  // show macro names
+    osd[28] = 0x11;
+    osd[32] = 0x22;
+    ASSERT_TRUE(platform::ini::writeStruct(rig.treeFile("config.ini"), "OSDSetting", "config", osd, sizeof osd));
+    ASSERT_TRUE(rig.startMouse());
+    auto monitor = rig.startMonitor();
+    ASSERT_TRUE(monitor && rig.waitForStartupRead());
+    ASSERT_TRUE(rig.waitForTreeLine("display-log", "ready", kStartLimit)) << "the monitor starts the display";
+
+    const auto block = rig.runPeer({"read"});
+    ASSERT_TRUE(block && !block->empty());
+    const std::string profile = block->back().substr(6, 1);
+    ASSERT_TRUE(rig.runPeer({"apply", rig.tree(), "macro:" + profile + ":2:3"}));
+    EXPECT_TRUE(rig.waitForTreeLine("display-log", "message 1326 0 " + std::to_string(0x00110022), kStartLimit));
+
+    for (const char* event : {"event 0xE0 5", "event 0xE0 4", "event 0xE0 5"})  // slot 2, slot 1 (no macro), slot 2
+        ASSERT_TRUE(rig.mouseCommand(event));
+    ASSERT_TRUE(rig.waitForTreeLine("display-log", "macro 2 Macro 2", kStartLimit));
+    const auto linesStartingWith = [&](const std::string& start) {
+        std::istringstream lines(rig.readTreeFile("display-log"));
+        std::size_t count = 0;
+        for (std::string line; std::getline(lines, line);)
+            count += line.starts_with(start);
+        return count;
+    };
+    ReportLogWatcher display(rig.treeFile("display-log"));
+    EXPECT_TRUE(display.waitUntil([&](const auto&) { return linesStartingWith("macro 2 Macro 2") == 2; }, kStartLimit));
+    EXPECT_EQ(linesStartingWith("message 1324 70 0"), 2u) << rig.readTreeFile("display-log");
+
+    monitor->signal(SIGTERM);
+    ASSERT_EQ(monitor->waitForExit(kStartLimit), 0);
+    EXPECT_TRUE(rig.waitForTreeLine("display-log", "close", kStartLimit));
 }
 
 }  // namespace

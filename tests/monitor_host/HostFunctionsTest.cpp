@@ -57,8 +57,7 @@ protected:
     test::FakeClock clock{injector};
     HostFunctions host{services,
                        HostDesktop{injector, soundPlayer, media, desktop, foreground, processes, windows, clock,
-                                   [](const std::string&, const std::vector<std::string>&) { return true; },
-                                   [](int, std::string_view) { return true; }},
+                                   [](const std::string&, const std::vector<std::string>&) { return true; }},
                        settings::InstallFolder("missing/")};
 
     settings::ButtonAssignment& slot(int index) { return services.data->Profiles[0].MacroKeyInfo[index]; }

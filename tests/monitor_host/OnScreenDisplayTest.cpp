@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "monitor/host/OnScreenDisplay.h"
+#include "platform/ini/PrivateProfile.h"
 #include "settings/FixedText.h"
 #include "settings/FunctionCodes.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace monitor::host {
 namespace {
@@ -31,10 +33,11 @@ struct RecordingWindows : WindowMessenger {
 
 class OnScreenDisplayTest : public ::testing::Test {
 protected:
+    testsupport::TemporaryFolder install;
     RecordingWindows windows;
     std::vector<std::string> launched;
     std::vector<std::string> written;
-    OnScreenDisplay display{settings::InstallFolder("inst/"), windows,
+    OnScreenDisplay display{settings::InstallFolder(install.folder()), windows,
                             [this](const std::string& path, const std::vector<std::string>& arguments) {
                                 launched.push_back(path + " " + std::to_string(arguments.size()));
                                 return true;
@@ -45,13 +48,15 @@ protected:
                             }};
     std::unique_ptr<settings::SettingsBlock> block = std::make_unique<settings::SettingsBlock>();
 
-    static settings::OsdSettings osd(std::uint32_t showNames, std::uint32_t a, std::uint32_t b)
+    // The display program's settings as it stores them in config.ini.
+    void storeOsd(std::uint32_t showNames, std::uint32_t a, std::uint32_t b)
     {
         settings::OsdSettings value;
         std::memcpy(&value.bytes[12], &showNames, 4);
         std::memcpy(&value.bytes[28], &a, 4);
         std::memcpy(&value.bytes[32], &b, 4);
-        return value;
+        ASSERT_TRUE(platform::ini::writeStruct(install.file("config.ini"), "OSDSetting", "config", value.bytes,
+                                               sizeof value.bytes));
     }
 };
 
@@ -61,8 +66,11 @@ TEST_F(OnScreenDisplayTest, MacroNameOnlyForMacroSlotsThreeToEightWhenEnabled)
     block->Profiles[0].MacroKeyInfo[5].FunctionCode = settings::kFunctionMacro;
     settings::setFieldText(block->Profiles[0].MacroKeyInfo[5].MacroName, "Reload");
 
-    EXPECT_FALSE(display.showMacroName(*block, 8));  // names not enabled
-    display.setSettings(osd(1, 0, 0));
+    display.loadSettings();  // none stored: names off
+    EXPECT_FALSE(display.showMacroName(*block, 8));
+    storeOsd(1, 0, 0);
+    EXPECT_FALSE(display.showMacroName(*block, 8)) << "read at start and at reloads only";
+    display.loadSettings();
     EXPECT_FALSE(display.showMacroName(*block, 9));
     EXPECT_FALSE(display.showMacroName(*block, 7));  // slot 4 holds no macro
     EXPECT_TRUE(display.showMacroName(*block, 8));
@@ -73,12 +81,13 @@ TEST_F(OnScreenDisplayTest, MacroNameOnlyForMacroSlotsThreeToEightWhenEnabled)
 TEST_F(OnScreenDisplayTest, LaunchReloadAndClose)
 {
     EXPECT_TRUE(display.launch());
-    EXPECT_EQ(launched, (std::vector<std::string>{"inst/ZuroVellMorrowOSD.exe 0"}));
+    EXPECT_EQ(launched, (std::vector<std::string>{install.folder() + "ZuroVellMorrowOSD 0"}));
 
-    display.reloadSettings(osd(0, 0x12345, 7));  // no display window: nothing posted
+    storeOsd(0, 0x12345, 7);
+    display.reloadSettings();  // no display window: nothing posted
     windows.titles[messages::kOsdWindowTitle] = 5;
     windows.titles["VANTRO Zuro Vell Lumic Noxa Edition CPU RAM"] = 6;
-    display.reloadSettings(osd(0, 0x12345, 7));
+    display.reloadSettings();
     display.closeDisplayWindows();
     EXPECT_EQ(windows.posts, (std::vector<std::string>{"5:1326,0," + std::to_string(0x2345 * 65536 + 7), "5:16,0,0",
                                                        "6:16,0,0"}));
