@@ -38,6 +38,10 @@ public:
     // becomes readable (Woken) or the device is gone (Gone).
     virtual ReadStatus readInput(std::uint8_t* buffer, std::size_t capacity, std::size_t& length,
                                  int wakeFd) = 0;
+    // Waits up to `timeoutMs` (0: not at all) until an input report is waiting
+    // or `wakeFd` becomes readable; true when a report is waiting, so readInput
+    // would not block.
+    virtual bool waitForInput(int wakeFd, int timeoutMs) = 0;
 };
 
 struct HotplugEvent {

@@ -297,40 +297,56 @@ void DeviceMonitor::removeRecordLocked(std::list<std::unique_ptr<Record>>::itera
 
 void DeviceMonitor::readerLoop(Record& record)
 {
-    std::vector<std::uint8_t>& buffer = record.inputBuffer;
     pollfd wake{record.wake, POLLIN, 0};
     while (!record.stopping.load()) {
-        // The fixed pause between two reads; a stop cuts it short.
-        if (poll(&wake, 1, kReadCycleMs) > 0) drain(record.wake);
-        if (record.stopping.load()) break;
-        if (suspended_.load()) continue;
-
-        std::fill(buffer.begin(), buffer.end(), 0);
-        std::size_t length = 0;
-        const auto status = record.channel->readInput(buffer.data(), buffer.size(), length, record.wake);
-        if (status == DeviceChannel::ReadStatus::Woken) {
-            drain(record.wake);
+        // The pause between two reads lasts while nothing is waiting, 10 ms at
+        // most; a report that arrives, or a stop, ends it. Every report already
+        // waiting is then read before the next pause, so a mouse sending more
+        // than one report a cycle never overflows its queue, and a press is read
+        // as it comes, however close behind the last report.
+        if (suspended_.load()) {
+            if (poll(&wake, 1, kReadCycleMs) > 0) drain(record.wake);
             continue;
         }
-        if (status == DeviceChannel::ReadStatus::Gone) {
-            // Whether or not the system reports the removal, the record goes.
-            queueWatchRequest({WatchRequest::Kind::Removal, record.backend, record.path, record.serial});
-            while (!record.stopping.load()) {
-                if (poll(&wake, 1, -1) > 0) drain(record.wake);
-            }
-            break;
-        }
-        if (length == 0 || buffer[0] != kEventReportId) continue;
-        platform::debugPrintf("InputReportBuffer:%x, %x, %x, %x, %x \n", buffer[0],
-                              length > 1 ? buffer[1] : 0, length > 2 ? buffer[2] : 0,
-                              length > 3 ? buffer[3] : 0, length > 4 ? buffer[4] : 0);
-        if (length == buffer.size()) {
-            std::lock_guard lock(record.lastReportMutex);
-            record.lastReport = buffer;
-        }
-        if (const auto message = decodeEventReport(buffer.data(), length))
-            poster_(window_.load(), eventMessage_.load(), message->wParam, message->lParam);
+        record.channel->waitForInput(record.wake, kReadCycleMs);
+        if (poll(&wake, 1, 0) > 0) drain(record.wake);
+        do {
+            if (record.stopping.load()) return;
+            if (suspended_.load()) break;
+            if (readOneReport(record) == ReadOutcome::Stop) return;
+        } while (record.channel->waitForInput(record.wake, 0));
     }
+}
+
+DeviceMonitor::ReadOutcome DeviceMonitor::readOneReport(Record& record)
+{
+    std::vector<std::uint8_t>& buffer = record.inputBuffer;
+    std::fill(buffer.begin(), buffer.end(), 0);
+    std::size_t length = 0;
+    const auto status = record.channel->readInput(buffer.data(), buffer.size(), length, record.wake);
+    if (status == DeviceChannel::ReadStatus::Woken) {
+        drain(record.wake);
+        return ReadOutcome::Next;
+    }
+    if (status == DeviceChannel::ReadStatus::Gone) {
+        // Whether or not the system reports the removal, the record goes.
+        queueWatchRequest({WatchRequest::Kind::Removal, record.backend, record.path, record.serial});
+        pollfd wake{record.wake, POLLIN, 0};
+        while (!record.stopping.load()) {
+            if (poll(&wake, 1, -1) > 0) drain(record.wake);
+        }
+        return ReadOutcome::Stop;
+    }
+    if (length == 0 || buffer[0] != kEventReportId) return ReadOutcome::Next;
+    platform::debugPrintf("InputReportBuffer:%x, %x, %x, %x, %x \n", buffer[0], length > 1 ? buffer[1] : 0,
+                          length > 2 ? buffer[2] : 0, length > 3 ? buffer[3] : 0, length > 4 ? buffer[4] : 0);
+    if (length == buffer.size()) {
+        std::lock_guard lock(record.lastReportMutex);
+        record.lastReport = buffer;
+    }
+    if (const auto message = decodeEventReport(buffer.data(), length))
+        poster_(window_.load(), eventMessage_.load(), message->wParam, message->lParam);
+    return ReadOutcome::Next;
 }
 
 int DeviceMonitor::openFeatureDevice()

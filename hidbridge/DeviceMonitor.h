@@ -70,6 +70,11 @@ private:
     bool openEventCollection(DeviceBackend& backend, const std::string& path);
     void removeRecordLocked(std::list<std::unique_ptr<Record>>::iterator it);
     void readerLoop(Record& record);
+    enum class ReadOutcome { Next, Stop };
+    // One report (blocking until it comes or the reader is woken), posted when
+    // it is one of the mouse's events. Stop once the device is gone and the
+    // record is being removed.
+    ReadOutcome readOneReport(Record& record);
     Record* findRecordLocked(int deviceId);
     bool isOpenLocked(const DeviceBackend& backend, const std::string& path) const;
 

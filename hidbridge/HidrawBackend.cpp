@@ -70,6 +70,8 @@ public:
         return ReadStatus::Report;
     }
 
+    bool waitForInput(int wakeFd, int timeoutMs) override { return readableWithin(fd_, wakeFd, timeoutMs); }
+
 private:
     int fd_;
     DeviceInfo info_;

@@ -134,6 +134,9 @@ public:
         return ReadStatus::Report;
     }
 
+    // Before the first read there is no input connection: nothing can be waiting.
+    bool waitForInput(int wakeFd, int timeoutMs) override { return readableWithin(input_, wakeFd, timeoutMs); }
+
 private:
     bool simpleRequest(Kind kind, const std::uint8_t* report, std::size_t length)
     {

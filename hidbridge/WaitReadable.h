@@ -8,6 +8,15 @@ namespace hidbridge {
 
 enum class Readiness { Readable, Woken, HungUp, Failed };
 
+// Waits up to `timeoutMs` until `fd` (ignored when -1) has something to read or
+// hung up, or `wakeFd` is readable; whether `fd` is then ready.
+inline bool readableWithin(int fd, int wakeFd, int timeoutMs)
+{
+    pollfd fds[2] = {{fd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
+    if (poll(fds, 2, timeoutMs) <= 0) return false;
+    return fd >= 0 && (fds[0].revents & (POLLIN | POLLHUP)) != 0;
+}
+
 // `wakeFd` (an eventfd, or -1 for none) wins over pending data, so a stop is never
 // delayed by a device that keeps sending.
 inline Readiness waitReadable(int fd, int wakeFd)

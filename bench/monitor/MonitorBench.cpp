@@ -46,13 +46,6 @@ public:
     std::chrono::milliseconds total{0};
 };
 
-class NullSink final : public monitor::protocol::WholeDeviceReadSink {
-public:
-    void saveConfiguration(const settings::SettingsBlock&) override {}
-    void publishBlock(const settings::SettingsBlock&) override {}
-    void notifyReloaded() override {}
-};
-
 // A private runtime folder with the simulated mouse plugged in.
 struct MouseSetting {
     MouseSetting()
@@ -158,8 +151,7 @@ void BM_WholeDeviceRead(benchmark::State& state)
     const settings::InstallFolder folder((fs::temp_directory_path() / "").string());
     measureAgainstPrescribedWaits(state, [&](monitor::protocol::DeviceLink& link) {
         auto block = std::make_unique<settings::SettingsBlock>();
-        NullSink sink;
-        return monitor::protocol::readWholeDevice(link, *block, folder, sink);
+        return monitor::protocol::readWholeDevice(link, *block, folder);
     });
 }
 

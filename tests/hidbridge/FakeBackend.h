@@ -81,6 +81,17 @@ public:
             if (fds[1].revents & POLLIN) return ReadStatus::Woken;
         }
     }
+    bool waitForInput(int wakeFd, int timeoutMs) override
+    {
+        {
+            std::lock_guard lock(device_->mutex);
+            if (!device_->input.empty() || device_->gone) return true;
+        }
+        pollfd fds[2] = {{device_->inputReady, POLLIN, 0}, {wakeFd, POLLIN, 0}};
+        poll(fds, 2, timeoutMs);
+        std::lock_guard lock(device_->mutex);
+        return !device_->input.empty() || device_->gone;
+    }
 
 private:
     std::shared_ptr<FakeDevice> device_;
