@@ -46,22 +46,5 @@ TEST_F(PrivateBlockTest, TheReadFillsOnlyWhatTheWindowThreadLeftAlone)
     EXPECT_FALSE(block.mergeRead(read.id, *read.block)) << "a read is merged once";
 }
 
-TEST_F(PrivateBlockTest, TwoOpenReadsEachKeepTheirOwnView)
-{
-    PrivateBlock::ReadSnapshot first = block.snapshotForRead();
-    PrivateBlock::ReadSnapshot dropped = block.snapshotForRead();
-    PrivateBlock::ReadSnapshot second = block.snapshotForRead();
-    block.dropRead(dropped.id);
-    first.block->Profiles[1].PollingRate = 1;
-    ASSERT_TRUE(block.mergeRead(first.id, *first.block));
-    // To the second read, the first one's merge is a change of the block.
-    second.block->Profiles[1].PollingRate = 2;
-    second.block->Profiles[2].PollingRate = 1;
-    ASSERT_TRUE(block.mergeRead(second.id, *second.block));
-    EXPECT_EQ(block.get().Profiles[1].PollingRate, 1);
-    EXPECT_EQ(block.get().Profiles[2].PollingRate, 1);
-    EXPECT_FALSE(block.mergeRead(dropped.id, *dropped.block));
-}
-
 }  // namespace
 }  // namespace monitor::app

@@ -9,9 +9,6 @@
 
 #include "E2eChecks.h"
 #include "MonitorRig.h"
-#include "settings/BlockDefaults.h"
-#include "settings/ConfigFile.h"
-#include "settings/PendingChanges.h"
 
 namespace e2e {
 namespace {
@@ -152,33 +149,6 @@ TEST(MonitorLifecycle, CountsMadeDuringTheStartupReadSurviveIt)
     for (int attempt = 0; attempt < 30 && !savedInConfig(); ++attempt)
         std::this_thread::sleep_for(100ms);
     EXPECT_TRUE(savedInConfig());
-}
-
-TEST(MonitorLifecycle, FilesEditedWithoutAMonitorGoToTheMouseAtStartInsteadOfBeingReadOver)
-{
-    MonitorRig rig;
-    const settings::InstallFolder folder(rig.tree() + "/");
-    auto block = std::make_unique<settings::SettingsBlock>();
-    settings::createDefaultBlock(*block, 1);
-    block->Profiles[3].CpiLevel_X[4] = 61;
-    ASSERT_TRUE(settings::saveAll(*block, folder));
-    ASSERT_TRUE(settings::markPendingChanges(folder));
-    ASSERT_TRUE(rig.startMouse());
-    auto monitor = rig.startMonitor();
-    ASSERT_TRUE(monitor && rig.waitForStartupRead(kStartLimit + 10s));
-
-    const std::vector<LogEntry> entries = rig.log().entries();
-    EXPECT_EQ(countStartingWith(entries, 0, "SET 04 00 80"), 0u) << "no profile is read back";
-    EXPECT_EQ(countStartingWith(entries, 0, "SET 07"), 5u);
-    bool sentLevel = false;
-    for (const std::string& text : textsFrom(entries, 0)) {
-        const std::vector<int> bytes = text.starts_with("SET 06") ? bytesOf(text.substr(4)) : std::vector<int>{};
-        if (bytes.size() > 11 && bytes[2] == 3)
-            sentLevel = bytes[11] == 122;
-    }
-    EXPECT_TRUE(sentLevel) << "CPI level 4 of profile 3 goes doubled";
-    EXPECT_FALSE(settings::hasPendingChanges(folder));
-    EXPECT_EQ(iniValue(rig.readTreeFile("config/Default3.vmp"), "CpiLevel_X4"), "61");
 }
 
 TEST(MonitorLifecycle, CommandExitAndCloseRunTheSameShutdown)
