@@ -101,8 +101,9 @@ void Simulator::shutDown()
 {
     if (stopped_ || !model_) return;
     stopped_ = true;
-    host_->unplug();
-    control_->stop();
+    // A start that failed may have left either one unmade.
+    if (host_) host_->unplug();
+    if (control_) control_->stop();
     saveStateFile(options_.stateFile, model_->memory());
 }
 
