@@ -12,6 +12,8 @@ packages=(
   xvfb xauth x11-utils imagemagick
   trayer
   xdotool
+  # Status texts in Japanese, Korean and Chinese (one font for all four), and Thai.
+  fonts-wqy-microhei fonts-tlwg-loma
 )
 
 missing=()
