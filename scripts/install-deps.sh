@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   trayer
   xdotool
+  fonts-liberation fonts-dejavu-core libgif-dev
 )
 
 missing=()
