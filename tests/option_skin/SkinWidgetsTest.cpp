@@ -12,6 +12,7 @@
 #include "option/skin/NumberSpin.h"
 #include "option/skin/SkinButton.h"
 #include "option/skin/SkinSlider.h"
+#include "option/skin/SkinWindow.h"
 
 using namespace option::skin;
 using skintest::Message;
@@ -36,6 +37,8 @@ TEST(SkinWidgets, ButtonHoverAndCheckableClickAndSliderRelease)
     const auto entry = option::layout::parseLayoutEntry("Tab,10,10,60,20,Shows the tab");
     auto* button = SkinButton::fromLayout(&page, *entry, 42, skintest::pageImages(page.size(), {QRect(10, 10, 60, 20)}));
     button->setCheckable(true);
+    const auto hidden = option::layout::parseLayoutEntry("B6,0,0,0,0,");
+    auto* invisible = SkinButton::fromLayout(&page, *hidden, 43, skintest::pageImages(page.size(), {}));
     // 0-10 on 110 pixels with a 10-pixel thumb: 10 pixels a step.
     auto* slider = new SkinSlider(&page, QRect(10, 80, 110, 6), skintest::track(110, 6), skintest::thumb(10, 16), 300);
     slider->setRange(0, 10);
@@ -51,6 +54,8 @@ TEST(SkinWidgets, ButtonHoverAndCheckableClickAndSliderRelease)
     EXPECT_EQ(mainWindow.of(kStatusTextMessage), (std::vector<Message>{{kStatusTextMessage, kEntering, 0}}));
     EXPECT_EQ(ApplicationStatus::text(), "Shows the tab");
     EXPECT_EQ(button->currentFace(), ButtonFace::Hover);
+    EXPECT_TRUE(invisible->size().isEmpty());
+    EXPECT_TRUE(invisible->faces().normal.isNull());
 
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 10));
     settle();
@@ -79,6 +84,21 @@ TEST(SkinWidgets, ButtonHoverAndCheckableClickAndSliderRelease)
     settle();
     EXPECT_EQ(page.of(kSliderValueMessage).back(), (Message{kSliderValueMessage, 3, 300}));
     ApplicationStatus::setMainWindow(nullptr);
+}
+
+TEST(SkinWidgets, WindowFollowsADragOnItsBackground)
+{
+    SkinWindow window;
+    window.setSkin(skintest::background(QSize(120, 80)), {}, ShapeMethod::Rectangle);
+    window.move(100, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPoint start = window.pos();
+    // Without a window manager to move it, the window moves itself.
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(&window, QPoint(40, 30));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(40, 30));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.pos() == start + QPoint(30, 20); }));
 }
 
 TEST(SkinWidgets, NumericBoxFiltersAndSpinReportsValues)
