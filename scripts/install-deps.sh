@@ -14,6 +14,9 @@ packages=(
   xdotool
   # Status texts in Japanese, Korean and Chinese (one font for all four), and Thai.
   fonts-wqy-microhei fonts-tlwg-loma
+  # Fonts of the skinned windows ("Arial" and the stand-ins for the others); GIF
+  # writing for the artwork and its tests.
+  fonts-liberation fonts-dejavu-core libgif-dev
 )
 
 missing=()
