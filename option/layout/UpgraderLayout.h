@@ -1,0 +1,34 @@
+#pragma once
+// The firmware upgrader: its main dialog and its four message dialogs.
+
+#include "option/layout/ControlLayout.h"
+#include "option/layout/NoticeDialogsLayout.h"
+
+namespace option::layout::upgrader {
+
+using enum ControlKind;
+
+inline constexpr ControlLayout kControls[] = {
+    {"BUTTON_EXIT,497,4,22,22,", PushButton},
+    {"BUTTON_Progress,43,181,436,17,", ProgressBar},
+    // Painted by the dialog: the image's file name, "DFU V" with the device
+    // version, and "Firmware Update V1.07".
+    {"File name,95,131,265,16,", Text},
+    {"Device version,8,251,200,16,", Text},
+    {"Upgrader version,377,251,140,16,", Text},
+};
+
+// The close button ends at x 519 and the texts at y 251 + 16: 524 x 272. The
+// window's shape comes from its own mask picture.
+inline constexpr WindowDescription kWindow{"upgrader", 524, 272, WindowShape::WhiteRangeMask, kControls};
+
+inline constexpr WindowDescription kConfirm{"upgrader_confirm", notice_dialogs::kWidth, notice_dialogs::kHeight,
+                                            WindowShape::WhiteRange, notice_dialogs::kConfirmControls};
+inline constexpr WindowDescription kNotice{"upgrader_notice", notice_dialogs::kWidth, notice_dialogs::kHeight,
+                                           WindowShape::WhiteRange, notice_dialogs::kNoticeControls};
+inline constexpr WindowDescription kSuccess{"upgrader_success", notice_dialogs::kWidth, notice_dialogs::kHeight,
+                                            WindowShape::WhiteRange, notice_dialogs::kNoticeControls};
+inline constexpr WindowDescription kFailure{"upgrader_failure", notice_dialogs::kWidth, notice_dialogs::kHeight,
+                                            WindowShape::WhiteRange, notice_dialogs::kNoticeControls};
+
+}  // namespace option::layout::upgrader
