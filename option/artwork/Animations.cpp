@@ -34,7 +34,7 @@ Animation progressBar(const QImage& base, const Style& style)
         QPainterPath shape;
         shape.addRoundedRect(groove, 3, 3);
         p.setPen(QPen(style.color(QStringLiteral("controlBorder")), 1));
-        p.setBrush(style.color(QStringLiteral("well")));
+        p.setBrush(mix(style.color(QStringLiteral("well")), style.color(QStringLiteral("accent")), 0.25));
         p.drawPath(shape);
         p.setClipPath(shape);
         p.setPen(Qt::NoPen);
@@ -107,8 +107,9 @@ Animation level(const QImage& base, const Style& style, int level)
     const QString rank = texts.value(QLatin1String("ranks")).toArray().at(level - 1).toString();
     const QColor accent = style.color(QStringLiteral("accent"));
     const QColor glow = style.color(QStringLiteral("accentGlow"));
-    const double heat = (level - 1) / 12.0;  // later levels glow warmer
-    const QColor badgeColor = mix(accent, QColor(236, 178, 64), heat);
+    // The badge's hue runs from the accent blue through violet and red to gold.
+    const double hue = std::fmod(accent.hsvHueF() + (level - 1) / 12.0 * (400.0 / 360.0 - accent.hsvHueF()), 1.0);
+    const QColor badgeColor = QColor::fromHsvF(static_cast<float>(hue), 0.72f, 0.86f);
 
     Animation animation;
     const QRectF r = logicalRect(base);
