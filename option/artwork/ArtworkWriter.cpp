@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QPainterPath>
 
 #include <cmath>
@@ -107,12 +108,16 @@ void ArtworkWriter::saveAnimation(const PictureFile& file, const Animation& anim
     written_.insert(path, animation.frames.first());
 }
 
+QString ArtworkWriter::windowFile(const WindowArt& window, const QString& name)
+{
+    return toQString(option::layout::picturePath(window.description(), name.toStdString()));
+}
+
 void ArtworkWriter::writeWindow(const WindowArt& window, QStringList& errors)
 {
-    const QString art = window.art();
     const auto file = [&](const QString& name) {
-        return PictureFile{"skin/" + art.toStdString() + "/" + name.toStdString() + ".png",
-                           window.description().width, window.description().height};
+        return PictureFile{windowFile(window, name).toStdString(), window.description().width,
+                           window.description().height};
     };
     save(file(QStringLiteral("background")), window.background().convertToFormat(QImage::Format_RGB32), errors);
     for (std::string_view extra : window.description().extraBackgrounds) {
@@ -138,7 +143,7 @@ void ArtworkWriter::writeControlPictures(const WindowArt& window, const PlacedCo
     if (files.empty())
         return;
     const QRectF rect = control.rect();
-    const QImage background = written_.value("skin/" + window.art() + "/background.png");
+    const QImage background = written_.value(windowFile(window, QStringLiteral("background")));
     const ControlPainter painter(style_);
     for (const PictureFile& file : files) {
         const QString name = stem(toQString(file.path));
@@ -197,15 +202,26 @@ void ArtworkWriter::writeControlPictures(const WindowArt& window, const PlacedCo
     }
 }
 
+QSet<QString> ArtworkWriter::programFolders() const
+{
+    QSet<QString> folders = {QString()};
+    for (const auto& window : windows_)
+        folders.insert(QString::fromUtf8(window->description().programFolder.data(),
+                                         static_cast<qsizetype>(window->description().programFolder.size())));
+    return folders;
+}
+
 void ArtworkWriter::writeShared(QStringList& errors)
 {
-    for (const PictureFile& file : option::layout::sharedPictures()) {
-        const std::optional<QImage> picture =
-            namedPicture(stem(toQString(file.path)), newImage(file.width, file.height, scale_), style_);
-        if (!picture)
-            errors.append(QStringLiteral("no picture is drawn for %1").arg(toQString(file.path)));
-        else
-            save(file, *picture, errors);
+    for (const QString& folder : programFolders()) {
+        for (const PictureFile& file : option::layout::sharedPictures(folder.toStdString())) {
+            const std::optional<QImage> picture =
+                namedPicture(stem(toQString(file.path)), newImage(file.width, file.height, scale_), style_);
+            if (!picture)
+                errors.append(QStringLiteral("no picture is drawn for %1").arg(toQString(file.path)));
+            else
+                save(file, *picture, errors);
+        }
     }
 }
 
@@ -218,6 +234,12 @@ bool ArtworkWriter::writeAll(QStringList& errors)
         errors += window->problems();
     if (!errors.isEmpty())
         return false;
+    // The skin folders hold only what this run draws: pictures of windows or
+    // controls that no longer exist go.
+    for (const QString& folder : programFolders())
+        QDir(dist_ + QLatin1Char('/') + (folder.isEmpty() ? QString() : folder + QLatin1Char('/'))
+             + QStringLiteral("skin"))
+            .removeRecursively();
     for (const auto& window : windows_)
         writeWindow(*window, errors);
     writeShared(errors);
@@ -226,8 +248,7 @@ bool ArtworkWriter::writeAll(QStringList& errors)
 
 QImage ArtworkWriter::composePreview(const WindowArt& window, const QString& set) const
 {
-    const QString folder = "skin/" + window.art() + "/";
-    QImage image = written_.value(folder + "background.png");
+    QImage image = written_.value(windowFile(window, QStringLiteral("background")));
     image.setDevicePixelRatio(scale_);
     const WindowStyle& windowStyle = style_.window(window.art());
     QString hovered = windowStyle.previewHover;
@@ -258,7 +279,7 @@ QImage ArtworkWriter::composePreview(const WindowArt& window, const QString& set
                 state = ControlState::Hover;
                 shownHover.insert(hovered);
             }
-            p.drawImage(r.topLeft(), cutOut(written_.value(folder + stateFileName(set, state) + ".png"), r));
+            p.drawImage(r.topLeft(), cutOut(written_.value(windowFile(window, stateFileName(set, state))), r));
             if (kind == ControlKind::Swatch) {
                 // A sample colour where the swatch paints its own.
                 QPainterPath square;

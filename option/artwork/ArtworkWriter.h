@@ -9,6 +9,7 @@
 #include "option/layout/SkinPictures.h"
 
 #include <QHash>
+#include <QSet>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,8 @@ private:
     void saveAnimation(const option::layout::PictureFile& file, const Animation& animation, QStringList& errors);
     bool checkSize(const option::layout::PictureFile& file, const QImage& image, QStringList& errors) const;
     const WindowArt* window(const QString& art) const;
+    static QString windowFile(const WindowArt& window, const QString& name);
+    QSet<QString> programFolders() const;
     QImage composePreview(const WindowArt& window, const QString& set = QString()) const;
 
     const Style& style_;

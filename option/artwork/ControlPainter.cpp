@@ -47,7 +47,8 @@ QColor ControlPainter::fillFor(const QColor& base, ControlState s) const
     if (s == ControlState::Hover)
         return mix(base, Qt::white, style_.metric(QStringLiteral("hoverLighten")) / 100.0);
     if (s == ControlState::Pressed)
-        return mix(base, style_.color(QStringLiteral("accent")), style_.metric(QStringLiteral("pressedAccent")) / 100.0);
+        return mix(base, style_.color(QStringLiteral("accent")),
+                   style_.metric(QStringLiteral("pressedAccent")) / 100.0);
     return base;
 }
 
@@ -80,7 +81,8 @@ void ControlPainter::drawBox(QPainter& p, const QRectF& r, ControlState s, doubl
     gradient.setColorAt(1, mix(fill, Qt::black, 0.08));
     const bool accented = s == ControlState::Hover || s == ControlState::Pressed;
     p.save();
-    p.setPen(QPen(accented ? style_.color(QStringLiteral("accent")) : style_.color(QStringLiteral("controlBorder")), 1));
+    p.setPen(
+        QPen(accented ? style_.color(QStringLiteral("accent")) : style_.color(QStringLiteral("controlBorder")), 1));
     p.setBrush(gradient);
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     p.restore();
@@ -120,8 +122,9 @@ void ControlPainter::drawEnabled(QPainter& p, const ControlArt& c, ControlState 
     const QString& look = c.look;
     if (look == QLatin1String("push") || look == QLatin1String("segment")) {
         drawBox(p, r, s, radius, style_.color(QStringLiteral("control")));
-        drawCaption(p, r, c.caption, look == QLatin1String("push") ? QStringLiteral("caption") : QStringLiteral("segment"),
-                    s, Qt::AlignCenter);
+        drawCaption(p, r, c.caption,
+                    look == QLatin1String("push") ? QStringLiteral("caption") : QStringLiteral("segment"), s,
+                    Qt::AlignCenter);
     } else if (look == QLatin1String("dropdown")) {
         drawBox(p, r, s, radius, style_.color(QStringLiteral("field")));
         const double arrow = std::min(r.height(), 16.0);
@@ -140,7 +143,8 @@ void ControlPainter::drawEnabled(QPainter& p, const ControlArt& c, ControlState 
         p.setBrush(fillFor(base, s));
         p.drawPath(path);
         if (s == ControlState::Pressed)
-            p.fillRect(QRectF(r.left() + 1, r.bottom() - 3, r.width() - 2, 3), style_.color(QStringLiteral("accentGlow")));
+            p.fillRect(QRectF(r.left() + 1, r.bottom() - 3, r.width() - 2, 3),
+                       style_.color(QStringLiteral("accentGlow")));
         p.restore();
         drawCaption(p, r.adjusted(0, 0, 0, -2), c.caption, QStringLiteral("tab"), s, Qt::AlignCenter);
     } else if (look == QLatin1String("check") || look == QLatin1String("radio")) {
@@ -175,7 +179,8 @@ void ControlPainter::drawEnabled(QPainter& p, const ControlArt& c, ControlState 
         const QColor base = style_.color(QStringLiteral("field"));
         p.save();
         const bool accented = s != ControlState::Normal;
-        p.setPen(QPen(accented ? style_.color(QStringLiteral("accent")) : style_.color(QStringLiteral("controlBorder")), 1));
+        p.setPen(
+            QPen(accented ? style_.color(QStringLiteral("accent")) : style_.color(QStringLiteral("controlBorder")), 1));
         p.setBrush(fillFor(base, s));
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
         p.restore();

@@ -18,9 +18,9 @@ QImage newImage(int width, int height, double scale, const QColor& fill)
 QImage cutOut(const QImage& image, const QRectF& rect)
 {
     const double scale = image.devicePixelRatio();
-    const QRect physical(static_cast<int>(std::lround(rect.x() * scale)), static_cast<int>(std::lround(rect.y() * scale)),
-                         static_cast<int>(std::lround(rect.width() * scale)),
-                         static_cast<int>(std::lround(rect.height() * scale)));
+    const QRect physical(
+        static_cast<int>(std::lround(rect.x() * scale)), static_cast<int>(std::lround(rect.y() * scale)),
+        static_cast<int>(std::lround(rect.width() * scale)), static_cast<int>(std::lround(rect.height() * scale)));
     QImage part = image.copy(physical);
     part.setDevicePixelRatio(scale);
     return part;

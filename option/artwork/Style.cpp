@@ -183,7 +183,37 @@ QStringList Style::fontFamilies() const
 
 QStringList Style::unknownReferences() const
 {
+    // What the painters ask for by name.
+    static const QStringList requiredColours = {
+        QStringLiteral("accent"),       QStringLiteral("accentGlow"),    QStringLiteral("caption"),
+        QStringLiteral("control"),      QStringLiteral("controlBorder"), QStringLiteral("divider"),
+        QStringLiteral("edit"),         QStringLiteral("editFrame"),     QStringLiteral("field"),
+        QStringLiteral("key"),          QStringLiteral("label"),         QStringLiteral("mouseBottom"),
+        QStringLiteral("mouseSeam"),    QStringLiteral("mouseTop"),      QStringLiteral("muted"),
+        QStringLiteral("panel"),        QStringLiteral("panelBorder"),   QStringLiteral("slot"),
+        QStringLiteral("statusStrip"),  QStringLiteral("tab"),           QStringLiteral("tabBorder"),
+        QStringLiteral("title"),        QStringLiteral("well"),          QStringLiteral("windowBorder"),
+        QStringLiteral("windowBottom"), QStringLiteral("windowHighlight"), QStringLiteral("windowTop"),
+    };
+    static const QStringList requiredFonts = {
+        QStringLiteral("caption"), QStringLiteral("segment"), QStringLiteral("tab"),   QStringLiteral("check"),
+        QStringLiteral("row"),     QStringLiteral("heading"), QStringLiteral("label"), QStringLiteral("title"),
+    };
+    static const QStringList requiredMetrics = {
+        QStringLiteral("controlRadius"),   QStringLiteral("dialogRadius"), QStringLiteral("windowRadius"),
+        QStringLiteral("disabledOpacity"), QStringLiteral("hoverLighten"), QStringLiteral("panelRadius"),
+        QStringLiteral("pressedAccent"),   QStringLiteral("titleHeight"),
+    };
     QStringList unknown;
+    for (const QString& name : requiredColours)
+        if (!palette_.contains(name))
+            unknown.append(QStringLiteral("colour ") + name);
+    for (const QString& name : requiredFonts)
+        if (!fonts_.contains(name))
+            unknown.append(QStringLiteral("font ") + name);
+    for (const QString& name : requiredMetrics)
+        if (!metrics_.contains(name))
+            unknown.append(QStringLiteral("metric ") + name);
     const auto checkColor = [&](const QString& name) {
         if (!name.startsWith(QLatin1Char('#')) && !palette_.contains(name))
             unknown.append(QStringLiteral("colour ") + name);

@@ -64,6 +64,9 @@ struct WindowDescription {
     std::span<const std::string_view> extraStateSets = {};
     // Further backgrounds besides "background" (file names without ".png").
     std::span<const std::string_view> extraBackgrounds = {};
+    // Folder of the program showing the window, within the installation folder;
+    // empty for the configuration application. Its pictures lie under it.
+    std::string_view programFolder = {};
 };
 
 }  // namespace option::layout

@@ -5,16 +5,20 @@
 namespace option::layout {
 namespace {
 
-std::string skinPath(std::string_view art, std::string_view file)
+std::string inProgramFolder(std::string_view programFolder, std::string path)
 {
-    std::string path = "skin/";
-    path += art;
-    path += '/';
-    path += file;
-    return path;
+    if (programFolder.empty())
+        return path;
+    return std::string(programFolder) + '/' + path;
 }
 
-void addLooks(std::vector<PictureFile>& files, std::string_view art, const std::string& base, int width, int height)
+std::string skinPath(const WindowDescription& window, std::string_view file)
+{
+    return inProgramFolder(window.programFolder, "skin/" + std::string(window.art) + '/' + std::string(file));
+}
+
+void addLooks(std::vector<PictureFile>& files, const WindowDescription& window, const std::string& base, int width,
+              int height)
 {
     for (std::string_view state : kStateImageNames) {
         std::string name = base;
@@ -22,7 +26,7 @@ void addLooks(std::vector<PictureFile>& files, std::string_view art, const std::
             name += '_';
             name += state;
         }
-        files.push_back({skinPath(art, name + ".png"), width, height});
+        files.push_back({skinPath(window, name + ".png"), width, height});
     }
 }
 
@@ -41,18 +45,18 @@ std::vector<std::string_view> splitPictureList(std::string_view list)
     return names;
 }
 
-std::string picturePath(std::string_view art, std::string_view name)
+std::string picturePath(const WindowDescription& window, std::string_view name)
 {
     if (name.find('/') != std::string_view::npos)
-        return std::string(name);
-    return skinPath(art, std::string(name) + ".png");
+        return inProgramFolder(window.programFolder, std::string(name));
+    return skinPath(window, std::string(name) + ".png");
 }
 
 std::vector<PictureFile> windowPictures(const WindowDescription& window)
 {
     std::vector<PictureFile> files;
     const auto add = [&](std::string_view name) {
-        files.push_back({skinPath(window.art, std::string(name) + ".png"), window.width, window.height});
+        files.push_back({skinPath(window, std::string(name) + ".png"), window.width, window.height});
     };
     add("background");
     for (std::string_view background : window.extraBackgrounds)
@@ -78,21 +82,21 @@ std::vector<PictureFile> controlPictures(const WindowDescription& window, const 
     switch (control.kind) {
     case ControlKind::SliderTrack: {
         const std::string base(control.picture);
-        files.push_back({skinPath(window.art, base + "_track.png"), width, height});
-        files.push_back({skinPath(window.art, base + "_track_disabled.png"), width, height});
-        files.push_back({skinPath(window.art, base + "_thumb.png"), control.thumbWidth, height});
-        files.push_back({skinPath(window.art, base + "_thumb_disabled.png"), control.thumbWidth, height});
+        files.push_back({skinPath(window, base + "_track.png"), width, height});
+        files.push_back({skinPath(window, base + "_track_disabled.png"), width, height});
+        files.push_back({skinPath(window, base + "_thumb.png"), control.thumbWidth, height});
+        files.push_back({skinPath(window, base + "_thumb_disabled.png"), control.thumbWidth, height});
         break;
     }
     case ControlKind::NumberSpin:
-        addLooks(files, window.art, "spin_up", kSpinButtonWidth, kSpinButtonHeight);
-        addLooks(files, window.art, "spin_down", kSpinButtonWidth, kSpinButtonHeight);
+        addLooks(files, window, "spin_up", kSpinButtonWidth, kSpinButtonHeight);
+        addLooks(files, window, "spin_down", kSpinButtonWidth, kSpinButtonHeight);
         break;
     case ControlKind::Picture:
     case ControlKind::PictureButton:
     case ControlKind::Animation:
         for (std::string_view name : splitPictureList(control.picture))
-            files.push_back({picturePath(window.art, name), width, height});
+            files.push_back({picturePath(window, name), width, height});
         break;
     default:
         break;
@@ -100,15 +104,20 @@ std::vector<PictureFile> controlPictures(const WindowDescription& window, const 
     return files;
 }
 
-std::vector<PictureFile> sharedPictures()
+std::vector<PictureFile> sharedPictures(std::string_view programFolder)
 {
     std::vector<PictureFile> files;
-    files.push_back({"skin/common/menu_arrow.png", kMenuArrowSize, kMenuArrowSize});
-    files.push_back({"skin/common/icon.png", 256, 256});
+    const auto add = [&](const std::string& name, int width, int height) {
+        files.push_back({inProgramFolder(programFolder, "skin/common/" + name + ".png"), width, height});
+    };
+    add("icon", 256, 256);
     for (int size : kIconSizes)
-        files.push_back({"skin/common/icon_" + std::to_string(size) + ".png", size, size});
+        add("icon_" + std::to_string(size), size, size);
+    if (!programFolder.empty())
+        return files;
+    add("menu_arrow", kMenuArrowSize, kMenuArrowSize);
     for (int i = 0; i < kLanguageCount; ++i)
-        files.push_back({"skin/common/flag_" + std::to_string(i) + "_small.png", kSmallFlagWidth, kSmallFlagHeight});
+        add("flag_" + std::to_string(i) + "_small", kSmallFlagWidth, kSmallFlagHeight);
     return files;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The picture files of the skin, relative to the program folder, with their
-// sizes in pixels: what the artwork generator writes and the windows load.
+// The picture files of the skin with their sizes in pixels: what the artwork
+// generator writes and the windows load. A window loads its pictures relative to
+// its program's folder:
 //
 //   skin/<art>/background.png (and the window's further backgrounds)
 //   skin/<art>/mask.png                      windows shaped by a mask picture
@@ -10,6 +11,9 @@
 //                                            _disabled looks
 //   skin/<art>/<name>.png, or any "dir/file" a control names (pictures, GIFs)
 //   skin/common/...                          shared pictures (sharedPictures())
+//
+// The paths below are relative to the installation folder: a window of a
+// program in a subfolder (the upgrader in "FWUpdateB") has them under it.
 
 #include "option/layout/ControlLayout.h"
 
@@ -40,7 +44,7 @@ inline constexpr int kMenuArrowSize = 16;
 std::vector<std::string_view> splitPictureList(std::string_view list);
 
 // A picture name of a control as a path: a bare name lies in the window's folder.
-std::string picturePath(std::string_view art, std::string_view name);
+std::string picturePath(const WindowDescription& window, std::string_view name);
 
 // Backgrounds, mask and every state image of the window.
 std::vector<PictureFile> windowPictures(const WindowDescription& window);
@@ -49,8 +53,9 @@ std::vector<PictureFile> windowPictures(const WindowDescription& window);
 // images, or drawn by their window).
 std::vector<PictureFile> controlPictures(const WindowDescription& window, const ControlLayout& control);
 
-// Pictures used by several windows: the menu's submenu arrow, the window icons,
-// and the language flags at the language picker's size.
-std::vector<PictureFile> sharedPictures();
+// Pictures used by several windows of the program in programFolder: the window
+// icons, and for the configuration application (empty folder) the menu's
+// submenu arrow and the language flags at the language picker's size.
+std::vector<PictureFile> sharedPictures(std::string_view programFolder = {});
 
 }  // namespace option::layout

@@ -8,6 +8,9 @@ namespace option::layout::upgrader {
 
 using enum ControlKind;
 
+// The upgrader runs from its own folder and finds its pictures there.
+inline constexpr std::string_view kProgramFolder = "FWUpdateB";
+
 inline constexpr ControlLayout kControls[] = {
     {"BUTTON_EXIT,497,4,22,22,", PushButton},
     {"BUTTON_Progress,43,181,436,17,", ProgressBar},
@@ -20,15 +23,19 @@ inline constexpr ControlLayout kControls[] = {
 
 // The close button ends at x 519 and the texts at y 251 + 16: 524 x 272. The
 // window's shape comes from its own mask picture.
-inline constexpr WindowDescription kWindow{"upgrader", 524, 272, WindowShape::WhiteRangeMask, kControls};
+inline constexpr WindowDescription kWindow{"upgrader", 524, 272, WindowShape::WhiteRangeMask, kControls, {}, {},
+                                           kProgramFolder};
 
-inline constexpr WindowDescription kConfirm{"upgrader_confirm", notice_dialogs::kWidth, notice_dialogs::kHeight,
-                                            WindowShape::WhiteRange, notice_dialogs::kConfirmControls};
-inline constexpr WindowDescription kNotice{"upgrader_notice", notice_dialogs::kWidth, notice_dialogs::kHeight,
-                                           WindowShape::WhiteRange, notice_dialogs::kNoticeControls};
-inline constexpr WindowDescription kSuccess{"upgrader_success", notice_dialogs::kWidth, notice_dialogs::kHeight,
-                                            WindowShape::WhiteRange, notice_dialogs::kNoticeControls};
-inline constexpr WindowDescription kFailure{"upgrader_failure", notice_dialogs::kWidth, notice_dialogs::kHeight,
-                                            WindowShape::WhiteRange, notice_dialogs::kNoticeControls};
+// The message dialogs share the sizes and layouts of the application's notices.
+inline constexpr WindowDescription messageDialog(std::string_view art, std::span<const ControlLayout> controls)
+{
+    return {art, notice_dialogs::kWidth, notice_dialogs::kHeight, WindowShape::WhiteRange, controls, {}, {},
+            kProgramFolder};
+}
+
+inline constexpr WindowDescription kConfirm = messageDialog("upgrader_confirm", notice_dialogs::kConfirmControls);
+inline constexpr WindowDescription kNotice = messageDialog("upgrader_notice", notice_dialogs::kNoticeControls);
+inline constexpr WindowDescription kSuccess = messageDialog("upgrader_success", notice_dialogs::kNoticeControls);
+inline constexpr WindowDescription kFailure = messageDialog("upgrader_failure", notice_dialogs::kNoticeControls);
 
 }  // namespace option::layout::upgrader

@@ -97,6 +97,8 @@ std::vector<std::string> stateSets(const WindowDescription& window)
 TEST(SkinFiles, EveryPictureTheWindowsLoadExistsWithItsSize)
 {
     std::vector<PictureFile> files = sharedPictures();
+    const std::vector<PictureFile> upgrader = sharedPictures(upgrader::kProgramFolder);
+    files.insert(files.end(), upgrader.begin(), upgrader.end());
     for (const WindowDescription& window : kAllWindows) {
         const std::vector<PictureFile> own = windowPictures(window);
         files.insert(files.end(), own.begin(), own.end());
@@ -129,7 +131,7 @@ TEST(SkinFiles, EveryVisibleButtonLooksDifferentInEachOfItsFourStates)
         for (const std::string& set : stateSets(window)) {
             std::vector<QImage> states;
             for (std::string_view state : kStateImageNames)
-                states.push_back(load("skin/" + std::string(window.art) + "/" + set + std::string(state) + ".png"));
+                states.push_back(load(picturePath(window, set + std::string(state))));
             for (const ControlLayout& control : window.controls) {
                 const auto entry = parseLayoutEntry(control.text);
                 ASSERT_TRUE(entry);
@@ -151,12 +153,11 @@ TEST(SkinFiles, ShapedWindowsHaveTheirKeyColourOnlyOutsideTheShape)
         if (window.shape == WindowShape::Rectangle)
             continue;
         SCOPED_TRACE(std::string(window.art));
-        const std::string folder = "skin/" + std::string(window.art) + "/";
-        std::vector<QImage> shapes = {load(folder + "background.png")};
+        std::vector<QImage> shapes = {load(picturePath(window, "background"))};
         for (std::string_view background : window.extraBackgrounds)
-            shapes.push_back(load(folder + std::string(background) + ".png"));
+            shapes.push_back(load(picturePath(window, background)));
         if (window.shape == WindowShape::WhiteRangeMask)
-            shapes.push_back(load(folder + "mask.png"));
+            shapes.push_back(load(picturePath(window, "mask")));
         for (const QImage& image : shapes) {
             ASSERT_FALSE(image.isNull());
             const QRgb key = window.shape == WindowShape::CornerKey ? image.pixel(0, 0) : qRgb(255, 255, 255);
