@@ -161,6 +161,13 @@ void ArtworkWriter::writeControlPictures(const WindowArt& window, const PlacedCo
             else
                 painter.drawTrack(p, area, disabled);
             p.end();
+            if (thumb) {
+                // Clear corners, so a thumb shaped by its corner colour keeps its rounded look.
+                image = image.convertToFormat(QImage::Format_ARGB32);
+                for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
+                                            QPoint(image.width() - 1, image.height() - 1)})
+                    image.setPixel(corner, qRgba(0, 0, 0, 0));
+            }
             break;
         }
         case ControlKind::NumberSpin: {

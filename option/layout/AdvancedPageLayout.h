@@ -36,6 +36,7 @@ inline constexpr ControlLayout kControls[] = {
     {"BUTTON_Reset,665,272,100,30,Reset", PushButton},
 };
 
+// Pages fill the main window's page position rectangle, 774 x 312.
 inline constexpr WindowDescription kWindow{"advanced", 774, 312, WindowShape::Rectangle, kControls};
 
 }  // namespace option::layout::advanced_page

@@ -45,6 +45,7 @@ inline constexpr std::string_view kStateSets[] = {"fixed_", "unassigned_"};
 // "background" is the right-handed page, "background_left" the left-handed one.
 inline constexpr std::string_view kBackgrounds[] = {"background_left"};
 
+// Pages fill the main window's page position rectangle, 774 x 312.
 inline constexpr WindowDescription kWindow{"buttons", 774, 312, WindowShape::Rectangle, kControls, kStateSets,
                                            kBackgrounds};
 

@@ -68,6 +68,7 @@ inline constexpr ControlLayout kControls[] = {
     {"Breathing,534,45,97,70,", Animation, "Gif/Breathing_Animation.gif"},
 };
 
+// Pages fill the main window's page position rectangle, 774 x 312.
 inline constexpr WindowDescription kWindow{"lighting", 774, 312, WindowShape::Rectangle, kControls};
 
 }  // namespace option::layout::lighting_page

@@ -40,6 +40,7 @@ inline constexpr ControlLayout kControls[] = {
 // While recording, the record button is drawn from the "stop_" set.
 inline constexpr std::string_view kStateSets[] = {"stop_"};
 
+// Both panels fill the manager's "CHILD_POS" rectangle, 490 x 365.
 inline constexpr WindowDescription kWindow{"macro_keyseq", 490, 365, WindowShape::Rectangle, kControls, kStateSets};
 
 }  // namespace option::layout::macro_keyseq
@@ -69,6 +70,7 @@ namespace option::layout::macro_set_name {
 
 using enum ControlKind;
 
+// One name field with OK and Cancel; laid out like the other small dialogs.
 inline constexpr ControlLayout kControls[] = {
     {"EDIT_SET_NAME,30,74,260,18,", Edit},
     {"BUTTON_OK,30,112,60,26,", PushButton},

@@ -48,6 +48,7 @@ inline constexpr ControlLayout kControls[] = {
     {"XY link,299,13,12,23,", CheckButton},
 };
 
+// The size of the rows' rectangles on the page.
 inline constexpr WindowDescription kWindow{"cpi_row", 375, 49, WindowShape::Rectangle, kControls};
 
 }  // namespace option::layout::cpi_row

@@ -25,6 +25,7 @@ inline constexpr ControlLayout kWindowsProfileControls[] = {
     {"Profile number,24,50,44,44,", Text},
 };
 
+// Room for four lines of wording under the title bar, and the buttons.
 inline constexpr int kWidth = 360;
 inline constexpr int kHeight = 166;
 

@@ -75,6 +75,7 @@ inline constexpr ControlLayout kControls[] = {
     {"BUTTON_Exit,494,3,22,22,", PushButton},
 };
 
+// The close button ends at x 516 and OK at y 336, as in the timer dialogs: 520 x 346.
 inline constexpr WindowDescription kWindow{"profile", 520, 346, WindowShape::WhiteRange, kControls};
 
 }  // namespace option::layout::profile_dialog

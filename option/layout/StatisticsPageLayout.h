@@ -44,6 +44,7 @@ inline constexpr ControlLayout kControls[] = {
     {"Unlocked text,655,96,115,20,", Text},
 };
 
+// Pages fill the main window's page position rectangle, 774 x 312.
 inline constexpr WindowDescription kWindow{"statistics", 774, 312, WindowShape::Rectangle, kControls};
 
 }  // namespace option::layout::statistics_page

@@ -35,6 +35,7 @@ inline constexpr ControlLayout kControls[] = {
     {"BUTTON_Exit,494,3,22,22,", PushButton},
 };
 
+// The same buttons as the create dialog: the same size.
 inline constexpr WindowDescription kWindow{"edit_timer", 520, 346, WindowShape::WhiteRange, kControls};
 
 }  // namespace option::layout::edit_timer

@@ -18,6 +18,7 @@ inline constexpr ControlLayout kControls[] = {
     {"Firmware version,163,209,120,16,", Text},
 };
 
+// Pages fill the main window's page position rectangle, 774 x 312.
 inline constexpr WindowDescription kWindow{"update", 774, 312, WindowShape::Rectangle, kControls};
 
 }  // namespace option::layout::update_page
