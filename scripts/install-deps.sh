@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev
   libqt6svg6 qt6-qpa-plugins
   libudev-dev libx11-dev libxtst-dev libxi-dev libcurl4-openssl-dev
+  libgif-dev fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
   trayer
