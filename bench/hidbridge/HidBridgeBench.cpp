@@ -22,6 +22,7 @@
 namespace {
 
 using namespace hidbridge::e2e;
+using hidbridge::BridgeExports;
 using hidbridge::simbus::kGetFeature;
 using hidbridge::simbus::kMaxPacket;
 
@@ -60,7 +61,7 @@ struct Session {
             if (m.message == kEventMessage) lastEventHandledNs = monotonicNs();
         };
         window = platform::MessageWindow::create("hidbridge benchmark", recorder);
-        const BridgeLibrary& bridge = process.bridge();
+        const BridgeExports& bridge = process.bridge();
         if (!control || !window || !bridge.openDevMonitor(window->handle(), kEventMessage, kDeviceMessage)) {
             failure = "cannot open monitoring";
             return;

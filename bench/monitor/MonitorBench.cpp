@@ -19,7 +19,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "monitor/app/BridgeLibrary.h"
+#include "hidbridge/BridgeLibrary.h"
 #include "monitor/protocol/ApplyChanges.h"
 #include "monitor/protocol/BridgeFeatureDevice.h"
 #include "monitor/protocol/ReadWholeDevice.h"
@@ -85,7 +85,7 @@ struct BoundDevice {
     BoundDevice()
     {
         std::string problem;
-        bridge = monitor::app::BridgeLibrary::load(kDist + "/hidbridge.so", problem);
+        bridge = hidbridge::BridgeLibrary::load(kDist + "/hidbridge.so", problem);
         if (bridge && bridge->exports().openFeatureDevice())
             device = std::make_unique<monitor::protocol::BridgeFeatureDevice>(bridge->exports().setFeature,
                                                                               bridge->exports().getFeature);
@@ -95,7 +95,7 @@ struct BoundDevice {
         if (device)
             bridge->exports().closeFeatureDevice();
     }
-    std::unique_ptr<monitor::app::BridgeLibrary> bridge;
+    std::unique_ptr<hidbridge::BridgeLibrary> bridge;
     std::unique_ptr<monitor::protocol::BridgeFeatureDevice> device;
 };
 

@@ -1,6 +1,6 @@
 #include "monitor/app/DeviceWorker.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "platform/system/DebugOutput.h"
 
 namespace monitor::app {

@@ -1,5 +1,5 @@
 #include "monitor/app/EventDispatcher.h"
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "platform/system/DebugOutput.h"
 
 namespace monitor::app {

@@ -1,6 +1,6 @@
 #include "monitor/app/MacroRunner.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 
 namespace monitor::app {
 

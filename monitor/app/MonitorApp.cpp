@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "monitor/app/DisplayProbe.h"
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/app/MonitorWindow.h"
 #include "monitor/app/SignalWatcher.h"
 #include "platform/shared/NamedLock.h"
@@ -62,7 +62,7 @@ int MonitorApp::run(int& argc, char** argv)
     MonitorEnvironment environment;
     const std::string folder = platform::programFolder();
     environment.folder = settings::InstallFolder(folder);
-    environment.bridgePath = folder + kBridgeLibraryFile;
+    environment.bridgePath = folder + hidbridge::kBridgeLibraryFile;
     environment.parleyFolder = settings::parleyFolder();
     environment.showApplication = showApplication;
     environment.createDispatcher = createDispatcher_;

@@ -29,7 +29,7 @@ bool MonitorWindow::startUp()
     if (!platform::RegistryKey::openOrCreate(kMouseRegistryKey))
         platform::debugOutput("CMonitorWnd: the mouse registry key cannot be opened\n");
 
-    bridge_ = BridgeLibrary::load(environment_.bridgePath, bridgeProblem_);
+    bridge_ = hidbridge::BridgeLibrary::load(environment_.bridgePath, bridgeProblem_);
     if (bridge_) {
         const auto held = device_.exclusive();
         bridgeDevice_ = protocol::BridgeFeatureDevice(bridge_->exports().setFeature, bridge_->exports().getFeature);
@@ -119,7 +119,7 @@ void MonitorWindow::openDevice()
 {
     if (!bridge_)
         return;
-    const BridgeExports& bridge = bridge_->exports();
+    const hidbridge::BridgeExports& bridge = bridge_->exports();
     bridge.openDevMonitor(handle(), messages::kDeviceEvent, messages::kDeviceChange);
     if (!bridge.openFeatureDevice())
         return;

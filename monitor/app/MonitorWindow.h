@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "monitor/app/BridgeLibrary.h"
+#include "hidbridge/BridgeLibrary.h"
 #include "monitor/app/DeviceWorker.h"
 #include "monitor/app/EventDispatcher.h"
 #include "monitor/app/MacroRunner.h"
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/app/ParleyDeviceTable.h"
 #include "monitor/app/ParleyLink.h"
 #include "monitor/app/PrivateBlock.h"
@@ -145,7 +145,7 @@ private:
     SharedBlock shared_;
     settings::OsdSettings osd_;
 
-    std::unique_ptr<BridgeLibrary> bridge_;
+    std::unique_ptr<hidbridge::BridgeLibrary> bridge_;
     std::string bridgeProblem_;
     protocol::BridgeFeatureDevice bridgeDevice_{nullptr, nullptr};
     protocol::SerializedFeatureDevice device_{bridgeDevice_};

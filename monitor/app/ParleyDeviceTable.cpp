@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "settings/FixedText.h"
 
 namespace monitor::app {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "platform/Types.h"
 #include "settings/SettingsBlock.h"
 

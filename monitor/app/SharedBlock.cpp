@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 
 namespace monitor::app {
 

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "platform/system/DebugOutput.h"
 #include "platform/windows/MessageWindow.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/dispatch/CpiChange.h"
 #include "monitor/dispatch/Feedback.h"
 #include "monitor/dispatch/InterDeviceKey.h"

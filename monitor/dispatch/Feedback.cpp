@@ -1,6 +1,6 @@
 #include "monitor/dispatch/Feedback.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 
 namespace monitor::dispatch {
 namespace {

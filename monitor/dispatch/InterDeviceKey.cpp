@@ -1,6 +1,6 @@
 #include "monitor/dispatch/InterDeviceKey.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/dispatch/ParleyCommandNumbers.h"
 #include "settings/FunctionCodes.h"
 

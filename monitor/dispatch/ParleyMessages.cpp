@@ -1,6 +1,6 @@
 #include "monitor/dispatch/ParleyMessages.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 
 namespace monitor::dispatch {
 

@@ -1,6 +1,6 @@
 #include "monitor/dispatch/ProfileSwitch.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/dispatch/Feedback.h"
 #include "monitor/dispatch/ParleyMessages.h"
 #include "monitor/host/TimerService.h"

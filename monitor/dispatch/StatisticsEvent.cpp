@@ -1,6 +1,6 @@
 #include "monitor/dispatch/StatisticsEvent.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/host/TimerService.h"
 #include "settings/ConfigKeys.h"
 #include "settings/Statistics.h"

@@ -1,6 +1,6 @@
 #include "monitor/dispatch/WindowEventDispatcher.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/app/ParleyLink.h"
 #include "monitor/dispatch/MouseEventDispatcher.h"
 #include "monitor/protocol/DeviceOperations.h"

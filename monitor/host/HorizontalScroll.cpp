@@ -46,7 +46,7 @@ void HorizontalScroll::scroll(TiltDirection direction, int count)
         return;
     case WindowKind::Plain:
         if (windowClass == "Internet Explorer_Server") {
-            output_.postMessage(monitorWindow_, kMessageWebScroll, static_cast<platform::WParam>(count < 0 ? 0 : count),
+            output_.postMessage(monitorWindow_, messages::kWebScroll, static_cast<platform::WParam>(count < 0 ? 0 : count),
                                 left ? 1 : 0);
             return;
         }

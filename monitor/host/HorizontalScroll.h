@@ -3,13 +3,13 @@
 // and scrolls it the way its kind of window understands (scroll-bar messages, a
 // click on the bar's arrow, arrow keys, or the web control's document).
 
+#include "messages/MessageNumbers.h"
 #include "monitor/host/ScrollTarget.h"
 #include "monitor/host/WindowTreeView.h"
 #include "platform/Types.h"
 
 namespace monitor::host {
 
-inline constexpr platform::MessageId kMessageWebScroll = 1238;
 inline constexpr platform::MessageId kMessageHorizontalScroll = 0x0114;  // WM_HSCROLL
 inline constexpr platform::MessageId kMessageKeyDown = 0x0100;           // WM_KEYDOWN
 inline constexpr platform::MessageId kMessageKeyUp = 0x0101;             // WM_KEYUP

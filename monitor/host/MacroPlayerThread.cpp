@@ -8,7 +8,7 @@ namespace monitor::host {
 
 MacroPlayerThread::MacroPlayerThread(MacroPlayerState& state, MacroPlayer& player)
     : state_(state), player_(player), thread_([this](platform::MessageId message, platform::WParam, platform::LParam) {
-          if (message == kMessagePlayMacro) player_.play();
+          if (message == messages::kMacroRun) player_.play();
       })
 {
 }

@@ -5,19 +5,19 @@
 #include <chrono>
 #include <functional>
 
+#include "messages/MessageNumbers.h"
 #include "monitor/host/MacroPlayer.h"
 #include "platform/threads/MessageThread.h"
 
 namespace monitor::host {
 
-inline constexpr platform::MessageId kMessagePlayMacro = 1648;
 
 class MacroPlayerThread {
 public:
     MacroPlayerThread(MacroPlayerState& state, MacroPlayer& player);
 
     bool start() { return thread_.start(); }
-    bool postRun() { return thread_.post(kMessagePlayMacro); }
+    bool postRun() { return thread_.post(messages::kMacroRun); }
     // Asks a running macro to stop (it lets go of its keys) and joins the thread.
     bool stop(std::chrono::milliseconds limit);
 

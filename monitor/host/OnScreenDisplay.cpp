@@ -1,7 +1,5 @@
 #include "monitor/host/OnScreenDisplay.h"
 
-#include <array>
-
 #include "settings/FixedText.h"
 #include "settings/FunctionCodes.h"
 
@@ -11,12 +9,6 @@ namespace {
 constexpr int kFirstMacroEventValue = 3;
 constexpr int kLastMacroEventValue = 8;
 
-constexpr std::array<const char*, 4> kDisplayWindowTitles{
-    kDisplayWindowTitle,
-    "VANTRO Zuro Vell Lumic Noxa Edition Pop3",
-    "VANTRO Zuro Vell Lumic Noxa Edition CPU RAM",
-    "VANTRO Zuro Vell Lumic Noxa Edition OSD SKYPE",
-};
 
 }  // namespace
 
@@ -35,10 +27,10 @@ bool OnScreenDisplay::launch()
 void OnScreenDisplay::reloadSettings(const settings::OsdSettings& osd)
 {
     settings_ = osd;
-    const platform::WindowHandle display = windows_.findWindow(kDisplayWindowTitle);
+    const platform::WindowHandle display = windows_.findWindow(messages::kOsdWindowTitle);
     if (display == 0) return;
     const auto values = (static_cast<platform::LParam>(settings_.wordA()) << 16) | settings_.wordB();
-    windows_.postMessage(display, kMessageDisplaySettings, 0, values);
+    windows_.postMessage(display, messages::kOsdSettingsChanged, 0, values);
 }
 
 bool OnScreenDisplay::showMacroName(const settings::SettingsBlock& block, int eventValue)
@@ -51,14 +43,16 @@ bool OnScreenDisplay::showMacroName(const settings::SettingsBlock& block, int ev
     const settings::ButtonAssignment& assignment = profile->MacroKeyInfo[slot];
     if (assignment.FunctionCode != settings::kFunctionMacro) return false;
     if (writeMacroName_) writeMacroName_(slot, settings::fieldText(assignment.MacroName));
-    const platform::WindowHandle display = windows_.findWindow(kDisplayWindowTitle);
-    if (display != 0) windows_.postMessage(display, kMessageDisplayShow, kDisplayShowMacroName, 0);
+    const platform::WindowHandle display = windows_.findWindow(messages::kOsdWindowTitle);
+    if (display != 0) windows_.postMessage(display, messages::kOsdShow, messages::kOsdShowMacroName, 0);
     return true;
 }
 
 void OnScreenDisplay::closeDisplayWindows()
 {
-    for (const char* title : kDisplayWindowTitles) {
+    if (const platform::WindowHandle window = windows_.findWindow(messages::kOsdWindowTitle))
+        windows_.postMessage(window, platform::WM_CLOSE, 0, 0);
+    for (const char* title : messages::kOsdAuxiliaryWindowTitles) {
         if (const platform::WindowHandle window = windows_.findWindow(title))
             windows_.postMessage(window, platform::WM_CLOSE, 0, 0);
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/MessageNumbers.h"
 #include "monitor/host/ProgramLauncher.h"
 #include "monitor/host/WindowMessenger.h"
 #include "settings/ConfigKeys.h"
@@ -16,10 +17,6 @@
 namespace monitor::host {
 
 inline constexpr const char* kDisplayProgram = "ZuroVellMorrowOSD.exe";
-inline constexpr const char* kDisplayWindowTitle = "VANTRO Zuro Vell Lumic Noxa Edition OSD";
-inline constexpr platform::MessageId kMessageDisplayShow = 1324;
-inline constexpr platform::MessageId kMessageDisplaySettings = 1326;
-inline constexpr platform::WParam kDisplayShowMacroName = 70;
 
 class OnScreenDisplay {
 public:

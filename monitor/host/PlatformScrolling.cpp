@@ -102,7 +102,7 @@ void PlatformScrollOutput::postMessage(WindowId window, platform::MessageId mess
         tree_.pressArrowKey(window, wParam == 37 ? platform::ScrollDirection::Left : platform::ScrollDirection::Right,
                             1);
         return;
-    case kMessageWebScroll:
+    case messages::kWebScroll:
         if (window == monitorWindow_)
             windows_.postMessage(static_cast<platform::WindowHandle>(window), message, wParam, lParam);
         return;

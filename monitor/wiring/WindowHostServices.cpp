@@ -1,6 +1,6 @@
 #include "monitor/wiring/WindowHostServices.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/app/ParleyLink.h"
 #include "platform/windows/MessageWindow.h"
 

@@ -1,6 +1,6 @@
 #include "option/core/ApplyChanges.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "settings/ChangeFlags.h"
 #include "settings/ConfigFile.h"
 

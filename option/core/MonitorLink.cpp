@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "platform/windows/MessageWindow.h"
 
 namespace option::core {

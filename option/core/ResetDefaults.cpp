@@ -1,6 +1,6 @@
 #include "option/core/ResetDefaults.h"
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "settings/BlockDefaults.h"
 #include "settings/ChangeFlags.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "settings/ConfigKeys.h"
 
 namespace option::core {

@@ -4,7 +4,7 @@
 
 #include "ExitStatus.h"
 #include "SettingsOutput.h"
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "option/core/ApplyChanges.h"
 #include "option/core/ButtonEditing.h"
 #include "option/core/DeviceStatus.h"

@@ -40,22 +40,21 @@ private:
     Display* display_;
 };
 
-class UsKeyboardLayout final : public KeyboardLayout {
-public:
-    std::string keyText(std::uint8_t usage) const override { return usKeyText(usage); }
-};
-
 }  // namespace
+}  // namespace platform
 
-std::unique_ptr<KeyboardLayout> openKeyboardLayout(const char* displayName)
+// Looked up by name by openKeyboardLayout() in the core library, which loads
+// this library only when a program asks for the display's layout. nullptr when
+// no display can be opened.
+extern "C" __attribute__((visibility("default"))) platform::KeyboardLayout*
+zuro_open_x11_keyboard_layout(const char* displayName)
 {
+    using namespace platform;
     int major = XkbMajorVersion;
     int minor = XkbMinorVersion;
     int reason = 0;
     Display* display = XkbOpenDisplay(displayName, nullptr, nullptr, &major, &minor, &reason);
     if (display == nullptr)
-        return std::make_unique<UsKeyboardLayout>();
-    return std::make_unique<X11KeyboardLayout>(display);
+        return nullptr;
+    return new X11KeyboardLayout(display);
 }
-
-}  // namespace platform

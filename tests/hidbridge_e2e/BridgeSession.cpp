@@ -30,7 +30,7 @@ BridgeProcess::BridgeProcess()
     runtimeDir_ = pattern;
     setenv("XDG_RUNTIME_DIR", runtimeDir_.c_str(), 1);
     setenv("ZURO_HID_BACKEND", "simulator", 1);
-    failure_ = bridge_.load(HIDBRIDGE_LIBRARY);
+    library_ = BridgeLibrary::load(HIDBRIDGE_LIBRARY, failure_);
 }
 
 BridgeProcess::~BridgeProcess()

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "hidbridge/BridgeLibrary.h"
 #include "platform/windows/MessageWindow.h"
-#include "tests/hidbridge_e2e/BridgeLibrary.h"
 
 namespace hidbridge::e2e {
 
@@ -30,14 +30,15 @@ public:
     const std::string& runtimeDir() const { return runtimeDir_; }
     // The bus folder the simulator and the bridge share.
     std::string busFolder() const { return runtimeDir_ + "/zuronoxa/hidsim/"; }
-    const BridgeLibrary& bridge() const { return bridge_; }
+    // Valid once failure() is empty.
+    const BridgeExports& bridge() const { return library_->exports(); }
 
 private:
     BridgeProcess();
     ~BridgeProcess();
     std::string failure_;
     std::string runtimeDir_;
-    BridgeLibrary bridge_;
+    std::unique_ptr<BridgeLibrary> library_;
 };
 
 struct ReceivedMessage {

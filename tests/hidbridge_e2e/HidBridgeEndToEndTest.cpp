@@ -95,7 +95,7 @@ protected:
         return mousesim::test::logEntries(files.file("report.log"), direction);
     }
 
-    const BridgeLibrary* bridge = nullptr;
+    const BridgeExports* bridge = nullptr;
     mousesim::test::PrivateFolder files{"zuro-hidbridge-e2e-files"};
     MessageRecorder recorder;
     std::unique_ptr<platform::MessageWindow> window;

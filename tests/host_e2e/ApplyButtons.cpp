@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/app/SharedBlock.h"
 #include "platform/windows/MessageWindow.h"
 #include "settings/ChangeFlags.h"

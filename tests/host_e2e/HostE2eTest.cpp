@@ -12,7 +12,7 @@
 #include "E2eChecks.h"
 #include "MonitorRig.h"
 #include "RawKeyObserver.h"
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 
 namespace e2e {
 namespace {

@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 #include "E2eChecks.h"
 #include "ReportLogWatcher.h"
 #include "mousesim/BusPaths.h"

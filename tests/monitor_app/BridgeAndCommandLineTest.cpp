@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "monitor/app/BridgeLibrary.h"
+#include "hidbridge/BridgeLibrary.h"
 #include "monitor/app/MonitorApp.h"
 
 namespace monitor::app {
 namespace {
+
+using hidbridge::BridgeExports;
+using hidbridge::BridgeLibrary;
 
 TEST(BridgeLibraryTest, AMissingLibraryIsReportedNotFatal)
 {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "monitor/app/DeviceWorker.h"
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 
 namespace monitor::app {
 namespace {

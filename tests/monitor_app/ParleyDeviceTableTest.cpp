@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/app/ParleyDeviceTable.h"
 
 namespace monitor::app {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "monitor/app/SharedBlock.h"
-#include "tests/platform/shared/TemporaryRuntimeFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace monitor::app {
 namespace {

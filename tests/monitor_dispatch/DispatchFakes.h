@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/dispatch/EventWord.h"
 #include "monitor/dispatch/HostActions.h"
 #include "monitor/dispatch/InterDeviceKey.h"

@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 #include "ReportLogWatcher.h"
 
 namespace e2e {
+
+using testsupport::ChildProcess;
+using testsupport::Milliseconds;
 
 // The feature-report texts, each cut to the length of the expected text at its
 // place (the rest kept whole), so a comparison shows every difference.

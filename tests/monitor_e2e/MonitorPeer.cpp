@@ -34,7 +34,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/app/SharedBlock.h"
 #include "platform/windows/EventLoop.h"
 #include "platform/windows/MessageWindow.h"

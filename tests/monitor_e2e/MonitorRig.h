@@ -10,11 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 #include "ReportLogWatcher.h"
 #include "mousesim/ServeProcess.h"
 
 namespace e2e {
+
+using testsupport::ChildProcess;
+using testsupport::Milliseconds;
 
 using namespace std::chrono_literals;
 

@@ -170,7 +170,7 @@ TEST_F(HorizontalScrollTest, WebControlGoesThroughMessage1238EvenWithSpeedZero)
     const WindowId web = tree.add(FakeWindowTree::kDesktop, "Internet Explorer_Server", {0, 0, 800, 600});
     pointAt(web);
     scroller.scroll(TiltDirection::Left, 0);
-    EXPECT_EQ(out.calls, (std::vector<Recorded>{{'P', kMonitor, kMessageWebScroll, 0, 1}}));
+    EXPECT_EQ(out.calls, (std::vector<Recorded>{{'P', kMonitor, messages::kWebScroll, 0, 1}}));
 
     out.calls.clear();
     FailingDocument document;

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(OnScreenDisplayTest, MacroNameOnlyForMacroSlotsThreeToEightWhenEnabled)
 {
-    windows.titles[kDisplayWindowTitle] = 77;
+    windows.titles[messages::kOsdWindowTitle] = 77;
     block->Profiles[0].MacroKeyInfo[5].FunctionCode = settings::kFunctionMacro;
     settings::setFieldText(block->Profiles[0].MacroKeyInfo[5].MacroName, "Reload");
 
@@ -76,7 +76,7 @@ TEST_F(OnScreenDisplayTest, LaunchReloadAndClose)
     EXPECT_EQ(launched, (std::vector<std::string>{"inst/ZuroVellMorrowOSD.exe 0"}));
 
     display.reloadSettings(osd(0, 0x12345, 7));  // no display window: nothing posted
-    windows.titles[kDisplayWindowTitle] = 5;
+    windows.titles[messages::kOsdWindowTitle] = 5;
     windows.titles["VANTRO Zuro Vell Lumic Noxa Edition CPU RAM"] = 6;
     display.reloadSettings(osd(0, 0x12345, 7));
     display.closeDisplayWindows();

@@ -12,7 +12,7 @@
 
 #include "E2eChecks.h"
 #include "MonitorRig.h"
-#include "monitor/app/MessageNumbers.h"
+#include "messages/MessageNumbers.h"
 #include "monitor/protocol/ButtonTableReport.h"
 #include "monitor/protocol/MacroReport.h"
 #include "monitor/protocol/ReportCodec.h"

@@ -12,7 +12,7 @@
 #include "platform/shared/SharedSection.h"
 #include "platform/system/RuntimeDirectory.h"
 #include "tests/platform/shared/ForkedChild.h"
-#include "tests/platform/shared/TemporaryRuntimeFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "platform/shared/SharedSection.h"
 #include "tests/platform/shared/ForkedChild.h"
-#include "tests/platform/shared/TemporaryRuntimeFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace {
 

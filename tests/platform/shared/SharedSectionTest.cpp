@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/platform/shared/ForkedChild.h"
-#include "tests/platform/shared/TemporaryRuntimeFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace {
 
