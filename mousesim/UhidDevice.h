@@ -8,7 +8,9 @@
 //
 // The kernel does not say how long a report it wants, so a feature read is
 // answered at the length the descriptor gives that report, as a USB device
-// answers; the kernel hands the host no more than it asked for.
+// answers; the kernel hands the host no more than it asked for. Input reports
+// pass the kernel's own checks first: one shorter than its report or with a
+// report ID the descriptor does not have never reaches the host.
 
 #include <memory>
 #include <string>
