@@ -23,7 +23,8 @@
 # session (each waits for the monitor's own account of it). Any difference, a
 # failed step or a machine that does not finish in time fails the test.
 #
-# Usage: scripts/run-kernel-hid-tests.sh [BUILD_DIR]   (default: build)
+# Usage: scripts/run-kernel-hid-tests.sh [BUILD_DIR]   (default: build;
+#        KERNEL_HID_VM_TIMEOUT=<seconds> bounds the machine, default 300)
 # Prints one summary line; exit status 0 only when the logs are the same.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -89,8 +89,8 @@ install -m 0755 "$test_script" "$staging/vm/test.sh"
 install -m 0755 "$here/init.sh" "$staging/init"
 printf 'root:x:0:0:root:/root:/bin/sh\n' > "$staging/etc/passwd"
 printf 'root:x:0:\n' > "$staging/etc/group"
+# No loader cache: the loader's default folders are the multiarch ones, and the
+# project's programs find their own libraries by their run path.
 mkdir -p "$staging/etc/udev/rules.d" "$staging/root"
-printf '/lib/x86_64-linux-gnu\n/usr/lib/x86_64-linux-gnu\n' > "$staging/etc/ld.so.conf"
-ldconfig -X -r "$staging"
 
 (cd "$staging" && find . -print0 | cpio --null -o -H newc --quiet) > "$output"
