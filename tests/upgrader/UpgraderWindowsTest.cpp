@@ -20,6 +20,14 @@ namespace {
 
 namespace layout = option::layout;
 
+// A click on whatever control of `window` lies at `at`.
+void clickAt(QWidget* window, QPoint at)
+{
+    QWidget* control = window->childAt(at);
+    ASSERT_NE(control, nullptr) << at.x() << "," << at.y();
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->mapFrom(window, at));
+}
+
 class UpgraderWindows : public ::testing::Test {
 protected:
     void SetUp() override
@@ -58,7 +66,7 @@ TEST_F(UpgraderWindows, MainDialogShowsFileVersionAndProgressAndIgnoresEscape)
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(exits.count(), 0);
     EXPECT_TRUE(dialog.isVisible());
-    QTest::mouseClick(&dialog, Qt::LeftButton, {}, QPoint(508, 15));  // the exit button
+    clickAt(&dialog, QPoint(508, 15));  // the exit button
     EXPECT_EQ(exits.count(), 1);
 }
 
@@ -81,7 +89,7 @@ TEST_F(UpgraderWindows, MessageDialogsAnswerWithTheirButtons)
         EXPECT_EQ(dialog->windowTitle(), dialogTitle(c.kind));
         QSignalSpy answers(dialog, &MessageDialog::answered);
         save(*dialog, QString::fromLatin1(c.name));
-        QTest::mouseClick(dialog, Qt::LeftButton, {}, c.button);
+        clickAt(dialog, c.button);
         ASSERT_EQ(answers.count(), 1);
         EXPECT_EQ(answers.first().first().value<DialogAnswer>(), c.answer);
         EXPECT_FALSE(dialog->isVisible());
@@ -90,7 +98,7 @@ TEST_F(UpgraderWindows, MessageDialogsAnswerWithTheirButtons)
     auto* confirm = new MessageDialog(DialogKind::Confirm);
     QSignalSpy answers(confirm, &MessageDialog::answered);
     confirm->show();
-    QTest::mouseClick(confirm, Qt::LeftButton, {}, QPoint(126, 138));
+    clickAt(confirm, QPoint(126, 138));
     ASSERT_EQ(answers.count(), 1);
     EXPECT_EQ(answers.first().first().value<DialogAnswer>(), DialogAnswer::Ok);
 }

