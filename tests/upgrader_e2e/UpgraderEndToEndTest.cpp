@@ -207,6 +207,10 @@ TEST_F(UpgraderEndToEnd, AnOversizedImageIsRefusedBeforeAnythingIsSent)
     ASSERT_FALSE(failure.empty());
     EXPECT_TRUE(upgrader->waitForLine("is larger than 204800 bytes", 0ms));
     EXPECT_TRUE(updateReports(rig.log().entries()).empty());
+    auto second = rig.startUpgrader({"now"});
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->waitForExit(kWindowLimit), 0) << "a second upgrader ends at once";
+    EXPECT_TRUE(second->waitForLine("another upgrader runs", 0ms));
     ASSERT_TRUE(clickAt(failure, kNoticeOkX, kButtonY));
     const std::string main = waitForWindow(std::string("^") + messages::kUpgraderWindowTitle + "$");
     ASSERT_TRUE(clickAt(main, kExitX, kExitY));
