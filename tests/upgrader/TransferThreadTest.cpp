@@ -6,9 +6,6 @@
 #include <atomic>
 #include <future>
 
-#include "tests/support/TemporaryFolder.h"
-#include "settings/FirmwarePackage.h"
-#include "upgrader/core/StartMode.h"
 #include "upgrader/core/TransferThread.h"
 
 namespace upgrader::test {
@@ -55,39 +52,6 @@ TEST(TransferThread, StoppedBeforeAStartTheJobNeverRuns)
     thread.stop();
     thread.start();
     EXPECT_FALSE(ran);
-}
-
-TEST(StartMode, TheFirstCharacterChooses)
-{
-    EXPECT_EQ(startModeOf(""), StartMode::ConfirmThenUpdate);
-    EXPECT_EQ(startModeOf("1"), StartMode::ConfirmThenUpdate);
-    EXPECT_EQ(startModeOf("2 x"), StartMode::ConfirmThenUpdate);
-    EXPECT_EQ(startModeOf("0"), StartMode::NoticeOnly);
-    EXPECT_EQ(startModeOf("01"), StartMode::NoticeOnly);
-    EXPECT_EQ(startModeOf("3"), StartMode::UpdateAtOnce);
-    EXPECT_EQ(startModeOf(" 1"), StartMode::UpdateAtOnce);
-    EXPECT_EQ(commandLineText({"1", "a b"}), "1 a b");
-}
-
-TEST(FirmwarePackage, NamesItsImageAndKeepsTheAnswerPerVersion)
-{
-    testsupport::TemporaryFolder folder;
-    const settings::FirmwarePackage package(folder.path());
-    EXPECT_EQ(package.version(), settings::kMissingPackageVersion);
-    folder.write("config.ini", "[Firmware]\r\nName=fw.bin\r\nVersion=108\r\n");
-    EXPECT_EQ(package.imagePath(), folder.file("fw.bin"));
-    EXPECT_EQ(package.upgraderProgram(), folder.file("ZuroNoxa Firmware Upgrade"));
-    folder.write("config.ini", "[Firmware]\r\nName=/opt/images/fw.bin\r\nVersion=108\r\n");
-    EXPECT_EQ(package.imagePath(), "/opt/images/fw.bin");
-
-    EXPECT_FALSE(package.answeredCurrentVersion());
-    ASSERT_TRUE(package.recordAnswer(settings::UpgradeAnswer::Declined, 108));
-    EXPECT_TRUE(package.answeredCurrentVersion());
-    folder.write("config.ini", "[Firmware]\r\nName=fw.bin\r\nVersion=109\r\n");
-    EXPECT_FALSE(package.answeredCurrentVersion());
-    folder.write("config.ini", "[Firmware]\r\nName=fw.bin\r\n");
-    ASSERT_TRUE(package.recordAnswer(settings::UpgradeAnswer::NoticeSeen, package.version()));
-    EXPECT_TRUE(package.answeredCurrentVersion()) << "a package without a version is answered as such";
 }
 
 }  // namespace

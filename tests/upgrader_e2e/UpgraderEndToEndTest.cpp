@@ -36,60 +36,65 @@ std::string hexText(const std::vector<std::uint8_t>& bytes)
     return text;
 }
 
-// One update command as the mouse must receive it, built here by hand.
-std::string command(std::uint8_t code, const std::vector<std::pair<std::size_t, std::uint8_t>>& fields)
+using Bytes = std::vector<std::uint8_t>;
+
+// One update command as the mouse must receive it, built here by hand: report
+// 27, the command, the fields at their offsets, zeros elsewhere.
+std::string command(std::uint8_t code, const std::vector<std::pair<std::size_t, Bytes>>& fields = {})
 {
-    std::vector<std::uint8_t> report(1026, 0);
+    Bytes report(1026, 0);
     report[0] = 0x1B;
     report[1] = code;
-    for (const auto& [at, value] : fields)
-        report[at] = value;
+    for (const auto& [at, bytes] : fields)
+        std::copy(bytes.begin(), bytes.end(), report.begin() + static_cast<long>(at));
     return "SET " + hexText(report);
 }
 
-std::vector<std::pair<std::size_t, std::uint8_t>> transferSignatureAt(std::size_t at)
+Bytes littleEndian(unsigned value, std::size_t width)
 {
-    return {{at, 0x55}, {at + 1, 0xAA}, {at + 2, 0x5A}, {at + 3, 0xA5}};
+    Bytes bytes;
+    for (std::size_t i = 0; i < width; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    return bytes;
 }
 
-std::string startCommand()
-{
-    std::vector<std::pair<std::size_t, std::uint8_t>> fields;
-    const std::string signature = "ZNUPDATE";
-    for (std::size_t i = 0; i < signature.size(); ++i)
-        fields.emplace_back(4 + i, static_cast<std::uint8_t>(signature[i]));
-    return command(0x00, fields);
-}
+const Bytes kStartSignature = {'Z', 'N', 'U', 'P', 'D', 'A', 'T', 'E'};
+const Bytes kTransferSignature = {0x55, 0xAA, 0x5A, 0xA5};
 
-std::string sizeCommand(std::uint32_t size)
+// Block `index` of the image: header (index, sum) and data, the data padded by
+// the 1026-byte report's zeros.
+std::vector<std::string> blockCommands(std::size_t index, const Bytes& image)
 {
-    auto fields = transferSignatureAt(8);
-    for (std::size_t i = 0; i < 4; ++i)
-        fields.emplace_back(4 + i, static_cast<std::uint8_t>(size >> (8 * i)));
-    return command(0x01, fields);
-}
-
-std::string headerCommand(std::uint16_t index, const std::vector<std::uint8_t>& image)
-{
+    const Bytes block(image.begin() + static_cast<long>(index * 1024),
+                      image.begin() + static_cast<long>(std::min(image.size(), (index + 1) * 1024)));
     unsigned sum = 0;
-    for (std::size_t i = index * 1024u; i < std::min<std::size_t>(image.size(), (index + 1) * 1024u); ++i)
-        sum += image[i];
-    auto fields = transferSignatureAt(8);
-    fields.insert(fields.end(), {{4, static_cast<std::uint8_t>(index)}, {5, static_cast<std::uint8_t>(index >> 8)},
-                                 {6, static_cast<std::uint8_t>(sum)}, {7, static_cast<std::uint8_t>(sum >> 8)}});
-    return command(0x03, fields);
-}
-
-std::string dataCommand(std::uint16_t index, const std::vector<std::uint8_t>& image)
-{
-    std::vector<std::pair<std::size_t, std::uint8_t>> fields;
-    for (std::size_t i = index * 1024u; i < std::min<std::size_t>(image.size(), (index + 1) * 1024u); ++i)
-        fields.emplace_back(2 + i - index * 1024u, image[i]);
-    return command(0x04, fields);
+    for (std::uint8_t b : block)
+        sum += b;
+    return {command(0x03, {{4, littleEndian(static_cast<unsigned>(index), 2)}, {6, littleEndian(sum, 2)},
+                           {8, kTransferSignature}}),
+            command(0x04, {{2, block}})};
 }
 
 const std::string kStatusOk = "GET 1C 01 00";
 const std::string kStatusFailed = "GET 1C 02 00";
+
+// The reports of a transfer whose last block data is answered with
+// `lastStatus`; the finish follows only a taken block. The last block holds the
+// image's last bytes, then zeros.
+std::vector<std::string> expectedTransfer(const Bytes& image, const std::string& lastStatus)
+{
+    const Bytes size = littleEndian(static_cast<unsigned>(image.size()), 4);
+    std::vector<std::string> reports = {command(0x00, {{4, kStartSignature}}), kStatusOk,
+                                        command(0x01, {{4, size}, {8, kTransferSignature}}), kStatusOk,
+                                        command(0x02, {{4, {0xEC}}}), kStatusOk};
+    for (std::size_t block = 0; block * 1024 < image.size(); ++block)
+        for (const std::string& report : blockCommands(block, image))
+            reports.insert(reports.end(), {report, kStatusOk});
+    reports.back() = lastStatus;
+    if (lastStatus == kStatusOk)
+        reports.insert(reports.end(), {command(0x0F), kStatusOk});
+    return reports;
+}
 
 // The update reports (27 and 28) of the log, in order.
 std::vector<std::string> updateReports(const std::vector<LogEntry>& entries)
@@ -140,12 +145,7 @@ TEST_F(UpgraderEndToEnd, AnAcceptedUpdateFlashesTheMouseAndTheMonitorComesBackCo
     ASSERT_FALSE(success.empty());
     saveScreenshot("root", "screen-success");
 
-    // Two blocks: the second holds the image's last byte and 1023 zeros.
-    const std::vector<std::string> expected = {
-        startCommand(),         kStatusOk, sizeCommand(1025),      kStatusOk, command(0x02, {{4, 0xEC}}), kStatusOk,
-        headerCommand(0, image), kStatusOk, dataCommand(0, image), kStatusOk, headerCommand(1, image),   kStatusOk,
-        dataCommand(1, image),  kStatusOk, command(0x0F, {}),      kStatusOk};
-    EXPECT_EQ(updateReports(rig.log().entries()), expected);
+    EXPECT_EQ(updateReports(rig.log().entries()), expectedTransfer(image, kStatusOk));
 
     ASSERT_TRUE(clickAt(success, kNoticeOkX, kButtonY));
     ASSERT_TRUE(rig.waitUntilEnded(kUpgraderFile, kWindowLimit));
@@ -168,11 +168,7 @@ TEST_F(UpgraderEndToEnd, AFailedBlockShowsTheFailureAndLeavesTheMonitorClosedAnd
     ASSERT_FALSE(failure.empty());
     saveScreenshot("root", "screen-failure");
 
-    const std::vector<std::string> expected = {
-        startCommand(),          kStatusOk, sizeCommand(1025),      kStatusOk, command(0x02, {{4, 0xEC}}), kStatusOk,
-        headerCommand(0, image), kStatusOk, dataCommand(0, image),  kStatusOk, headerCommand(1, image),   kStatusOk,
-        dataCommand(1, image),   kStatusFailed};
-    EXPECT_EQ(updateReports(rig.log().entries()), expected);
+    EXPECT_EQ(updateReports(rig.log().entries()), expectedTransfer(image, kStatusFailed));
 
     ASSERT_TRUE(clickAt(failure, kNoticeOkX, kButtonY));
     const std::string main = waitForWindow(std::string("^") + messages::kUpgraderWindowTitle + "$");
