@@ -106,6 +106,15 @@ std::vector<std::string> updateReports(const std::vector<LogEntry>& entries)
     return texts;
 }
 
+// What the programs said, for a failure's message.
+std::string output(ChildProcess& process)
+{
+    std::string text;
+    for (const std::string& line : process.lines())
+        text += line + "\n";
+    return text;
+}
+
 std::size_t linesEqualTo(ChildProcess& process, const std::string& text)
 {
     const std::vector<std::string> lines = process.lines();
@@ -118,6 +127,7 @@ protected:
     {
         if (!std::getenv("DISPLAY") || !*std::getenv("DISPLAY"))
             GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        ASSERT_TRUE(holdDisplay());
     }
 
     // The monitor finds the package newer than the mouse and hands over to the
@@ -148,10 +158,10 @@ TEST_F(UpgraderEndToEnd, AnAcceptedUpdateFlashesTheMouseAndTheMonitorComesBackCo
     EXPECT_EQ(updateReports(rig.log().entries()), expectedTransfer(image, kStatusOk));
 
     ASSERT_TRUE(clickAt(success, kNoticeOkX, kButtonY));
-    ASSERT_TRUE(rig.waitUntilEnded(kUpgraderFile, kWindowLimit));
+    ASSERT_TRUE(rig.waitUntilEnded(kUpgraderFile, kWindowLimit)) << output(*monitor);
     // The monitor started again reads the mouse at the package's version and
     // has nothing to hand over.
-    ASSERT_TRUE(rig.waitForStartupRead(kWindowLimit));
+    ASSERT_TRUE(rig.waitForStartupRead(kWindowLimit)) << output(*monitor);
     EXPECT_EQ(rig.running("ZuroTarnMonitor").size(), 1u);
     EXPECT_EQ(linesEqualTo(*monitor, "FW Update: 1"), 1u);
     EXPECT_NE(rig.mouseCommand("status").value_or("").find("firmware 108"), std::string::npos);
@@ -186,7 +196,7 @@ TEST_F(UpgraderEndToEnd, CancelKeepsTheAnswerAndTheMonitorComesBackWithoutAsking
     ASSERT_FALSE(confirm.empty());
     ASSERT_TRUE(clickAt(confirm, kCancelX, kButtonY));
     ASSERT_TRUE(rig.waitUntilEnded(kUpgraderFile, kWindowLimit));
-    ASSERT_TRUE(rig.waitForStartupRead(kWindowLimit));
+    ASSERT_TRUE(rig.waitForStartupRead(kWindowLimit)) << output(*monitor);
     EXPECT_EQ(iniValue(rig.readTreeFile("FWUpdateB/answer.ini"), "Version"), "108");
     EXPECT_EQ(rig.running("ZuroTarnMonitor").size(), 1u);
     EXPECT_EQ(linesEqualTo(*monitor, "FW Update: 1"), 1u);

@@ -1,11 +1,15 @@
 #include "UpgraderRig.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <poll.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+#include <X11/Xlib.h>
 
 namespace fs = std::filesystem;
 
@@ -32,6 +36,20 @@ std::vector<std::string> displayEnvironment()
 }
 
 }  // namespace
+
+bool holdDisplay()
+{
+    static Display* const display = [] {
+        // A server that is resetting answers again within moments.
+        for (int attempt = 0; attempt < 50 && std::getenv("DISPLAY"); ++attempt) {
+            if (Display* connection = XOpenDisplay(nullptr))
+                return connection;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return static_cast<Display*>(nullptr);
+    }();
+    return display != nullptr;
+}
 
 UpgraderRig::UpgraderRig()
 {

@@ -14,6 +14,12 @@
 
 namespace e2e {
 
+// Keeps a connection to the X display for the rest of the test program; true
+// once it is there. A bare X server resets when its last client leaves and
+// refuses connections meanwhile: when the upgrader hands over to the monitor, or
+// one test program follows another, there can be a moment without clients.
+bool holdDisplay();
+
 inline constexpr char kUpgraderFile[] = "FWUpdateB/ZuroNoxa Firmware Upgrade";
 inline constexpr Milliseconds kWindowLimit{15000};
 

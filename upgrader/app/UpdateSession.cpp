@@ -150,6 +150,7 @@ void UpdateSession::close()
     if (closing_)
         return;
     closing_ = true;
+    platform::debugPrintf("FW Update: closing%s\n", restartMonitor_ ? ", the monitor starts again" : "");
     releaseMouse();
     if (message_)
         message_->close();
