@@ -128,7 +128,7 @@ public:
     {
         monitor_ = e2e::ChildProcess::start(
             {(tree_ / "ZuroTarnMonitor").string()},
-            {"QT_QPA_PLATFORM=offscreen", "DISPLAY=", "WAYLAND_DISPLAY=", "ZURO_DEBUG=1",
+            {"QT_QPA_PLATFORM=offscreen", "DISPLAY=", "WAYLAND_DISPLAY=", "ZURO_DEBUG=1", "ZURO_INPUT=xtest",
              std::string("ZURO_HID_BACKEND=") + (options_.uhid ? "hidraw" : "simulator")});
         return monitor_ != nullptr;
     }
