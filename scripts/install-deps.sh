@@ -18,6 +18,9 @@ packages=(
   # Fonts of the skinned windows ("Arial" and the stand-ins for the others); GIF
   # writing for the artwork and its tests.
   fonts-liberation fonts-dejavu-core libgif-dev
+  # Pointer settings on GNOME (GIO's GSettings and the mouse schema); the
+  # private D-Bus bus of the KWin tests.
+  libglib2.0-dev gsettings-desktop-schemas dbus-daemon
 )
 
 missing=()

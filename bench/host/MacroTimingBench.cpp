@@ -31,6 +31,12 @@ public:
         stamps.push_back(Clock::now());
         return sent;
     }
+    bool sendUsageKey(std::uint8_t usage, std::uint8_t virtualKey, platform::KeyAction action) override
+    {
+        const bool sent = inner_ ? inner_->sendUsageKey(usage, virtualKey, action) : true;
+        stamps.push_back(Clock::now());
+        return sent;
+    }
     bool sendButton(platform::MouseButton, platform::KeyAction) override { return false; }
     bool scrollHorizontally(int) override { return false; }
     bool setCursorPosition(platform::ScreenPoint) override { return false; }
@@ -45,6 +51,11 @@ public:
         return inner_ ? inner_->scanCodeOfVirtualKey(virtualKey) : virtualKey;
     }
 
+    platform::InjectionMethod method() const override
+    {
+        return inner_ ? inner_->method() : platform::InjectionMethod::XTest;
+    }
+
     std::vector<Clock::time_point> stamps;
 
 private:
@@ -54,7 +65,7 @@ private:
 std::unique_ptr<platform::InputInjector> realInjector()
 {
     const char* display = std::getenv("DISPLAY");
-    return display && *display ? platform::openInputInjector() : nullptr;
+    return display && *display ? platform::openXTestInjector() : nullptr;
 }
 
 // Presses and releases of the keys a-z in turn, every pause `delayMs`.

@@ -48,6 +48,9 @@ public:
     void clickPrimaryButton() override;
 
 private:
+    // `window` or one of its children is the window under the cursor.
+    bool isUnderCursor(WindowId window) const;
+
     platform::WindowTree& tree_;
     platform::InputInjector& injector_;
     WindowMessenger& windows_;
