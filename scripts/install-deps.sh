@@ -12,7 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   trayer
   xdotool
-  libsndfile1-dev espeak-ng
+  libsndfile1-dev espeak-ng dbus-daemon
 )
 
 missing=()
