@@ -59,7 +59,10 @@ protected:
         static int argc = 1;
         static char name[] = "thread_timing_test";
         static char* argv[] = {name, nullptr};
-        if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+        // Lives to the end of the process: the bus connections' threads need it.
+        static QCoreApplication* application =
+            QCoreApplication::instance() != nullptr ? nullptr : new QCoreApplication(argc, argv);
+        (void)application;
     }
 
     // Runs the request on a thread of its own while this thread serves the bus.
