@@ -17,6 +17,7 @@ public:
     ScreenPoint cursorPosition() const override;
     WindowId windowAt(ScreenPoint point) const override;
     WindowId desktopWindow() const override { return tree_.desktopWindow(); }
+    bool isDesktopWindow(WindowId window) const override { return window != 0 && tree_.isDesktopWindow(window); }
     std::string className(WindowId window) const override;
     std::uint32_t style(WindowId window) const override;
     ScreenRect screenRect(WindowId window) const override;
