@@ -211,13 +211,17 @@ bool MonitorRig::waitForStartupRead(Milliseconds limit)
 {
     return log_->waitUntil(
         [](const std::vector<LogEntry>& entries) {
-            const std::size_t presence = countStartingWith(entries, 0, "SET 0E 03 01");
-            if (presence == 0)
-                return false;
-            // The handshake's status read follows the presence report.
-            for (std::size_t i = 0; i + 1 < entries.size(); ++i)
-                if (entries[i].text().starts_with("SET 0E 03 01") && entries[i + 1].text().starts_with("GET 04"))
+            // The handshake's status read follows the presence report; event
+            // reports sent meanwhile may come between the two.
+            for (std::size_t i = 0; i < entries.size(); ++i) {
+                if (!entries[i].text().starts_with("SET 0E 03 01"))
+                    continue;
+                std::size_t next = i + 1;
+                while (next < entries.size() && entries[next].direction == "IN")
+                    ++next;
+                if (next < entries.size() && entries[next].text().starts_with("GET 04"))
                     return true;
+            }
             return false;
         },
         limit);
