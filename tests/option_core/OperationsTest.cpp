@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "CoreTestFolder.h"
 #include "option/core/ApplyChanges.h"
@@ -156,6 +157,31 @@ TEST_F(Operations, ProfileFilesLoadIntoTheSlotAndSaveWithTheirCopies)
         EXPECT_EQ(core->blocks.working->ButtonChangedFlags[4 * 24 + s], 1) << s;
     EXPECT_EQ(core->blocks.working->ButtonChangedFlags[3 * 24], 0);
     EXPECT_FALSE(loadProfileIntoEditedSlot(*core, 4, folder.path() + "missing.vmp", error));
+}
+
+TEST_F(Operations, WhatIsNotAProfileIsNeitherImportedNorCopiedAndOnlyRegularFilesAreExportedTo)
+{
+    auto core = folder.startCore();
+    const auto before = std::make_unique<SettingsBlock>(*core->blocks.working);
+    settings::test::writeFile(folder.path() + "passwd", "root:x:0:0:root:/root:/bin/bash\n");
+    const std::string fifo = folder.path() + "fifo.vmp";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directories(folder.path() + "folder.vmp");
+    std::string error;
+    for (const std::string name : {"passwd", "fifo.vmp", "folder.vmp", "missing.vmp"}) {
+        EXPECT_FALSE(loadProfileIntoEditedSlot(*core, 2, folder.path() + name, error)) << name;
+        EXPECT_NE(error.find(name), std::string::npos) << error;
+    }
+    EXPECT_NE(error.find("cannot be opened"), std::string::npos) << error;
+    EXPECT_EQ(std::memcmp(before.get(), core->blocks.working.get(), sizeof(SettingsBlock)), 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() + "passwd.vmp")) << "no copy in the program folder";
+
+    for (const std::string name : {"fifo.vmp", "folder.vmp"}) {
+        EXPECT_FALSE(saveSlotToProfileFile(*core, 2, folder.path() + name, error)) << name;
+        EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    }
+    EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() + "config/fifo.vmp"));
 }
 
 TEST_F(Operations, ResetRestoresDefaultsAndStatisticsResetKeepsTrophies)
