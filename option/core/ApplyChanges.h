@@ -33,7 +33,8 @@ void markChanges(ApplicationBlocks& blocks);
 // stay set. Returns once the monitor has handled the request. Unless the mouse
 // took the change, the files are marked as holding changes the mouse has not
 // taken (settings/PendingChanges.h). The caller holds the editors' lock
-// (EditorsLock.h) from the copy in of the block to here.
+// (EditorsLock.h) across the call, and a short-lived editor such as zuroctl
+// from its copy in of the block.
 ApplyOutcome applyChanges(ApplicationCore& core, platform::WParam request);
 
 }  // namespace option::core
