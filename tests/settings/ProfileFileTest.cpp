@@ -12,7 +12,6 @@
 #include "settings/BlockDefaults.h"
 #include "settings/ConfigFile.h"
 #include "settings/FixedText.h"
-#include "settings/ProfileFields.h"
 #include "settings/ProfileFile.h"
 #include "settings/RecordBytes.h"
 #include "tests/settings/TempFolder.h"
@@ -129,22 +128,6 @@ TEST_F(ProfileFileTest, KeysFollowTheFixedOrderWithTheirEncodings)
     EXPECT_EQ(slot5.substr(0, 4), "0509");                  // slot index 5, code 9
     EXPECT_EQ(slot5.substr(2 * 166, 8), "04010201");        // key, press, delay 0x0102 little-endian
     EXPECT_EQ(slot5.substr(2 * 2532), "16");                // 5 + 9 + 4 + 1 + 2 + 1
-}
-
-TEST_F(ProfileFileTest, FieldsAreFoundByKeyInAnyCaseWithThePagesRanges)
-{
-    const ProfileField* level = findProfileField("cpilevel_y3");
-    ASSERT_NE(level, nullptr);
-    EXPECT_EQ(level->offset, offsetof(ProfileRecord, CpiLevel_Y) + 3 * sizeof(std::int32_t));
-    EXPECT_TRUE(level->range.allows(50));
-    EXPECT_FALSE(level->range.allows(51));
-    const ProfileField* doubleClick = findProfileField("DbleClickSpeed");
-    ASSERT_NE(doubleClick, nullptr);
-    EXPECT_FALSE(doubleClick->range.allows(500)) << "between two slider positions";
-    EXPECT_TRUE(doubleClick->range.bounds(500));
-    EXPECT_NE(findProfileField("MacroKeyInfo23"), nullptr);
-    EXPECT_EQ(findProfileField("MacroKeyInfo24"), nullptr);
-    EXPECT_EQ(findProfileField("CpiLevel_X"), nullptr);
 }
 
 TEST_F(ProfileFileTest, BatchWriteEqualsKeyByKeyWrites)
