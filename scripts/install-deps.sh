@@ -8,10 +8,16 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev
   libqt6svg6 qt6-qpa-plugins
   libudev-dev libx11-dev libxtst-dev libxi-dev libcurl4-openssl-dev
+  libgif-dev fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
   trayer
   xdotool
+  # Status texts in Japanese, Korean and Chinese (one font for all four), and Thai.
+  fonts-wqy-microhei fonts-tlwg-loma
+  # Fonts of the skinned windows ("Arial" and the stand-ins for the others); GIF
+  # writing for the artwork and its tests.
+  fonts-liberation fonts-dejavu-core libgif-dev
 )
 
 missing=()
