@@ -57,8 +57,8 @@ int report(const option::core::ApplyOutcome& outcome, const char* done)
     }
     if (outcome.result != option::core::ApplyResult::Taken && !outcome.markedPending) {
         // Unmarked, the files would be overwritten by the monitor's next read of the mouse.
-        std::fprintf(stderr, "zuroctl: saved, but the mouse did not take the change and the files could not be "
-                             "marked for it\n");
+        std::fprintf(stderr, "zuroctl: saved, but the change could not be marked for the mouse; the monitor's next "
+                             "read of the mouse may undo it\n");
         return kFailed;
     }
     switch (outcome.result) {
