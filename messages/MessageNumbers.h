@@ -35,6 +35,11 @@ inline constexpr char kMonitorInstanceName[] = "VANTRO_ZuroTarn_Mouse_Normal_Mon
 // both created by the monitor, opened by the application.
 inline constexpr char kSharedSectionName[] = "VANTRO_ZuroNoxa_Mouse_Share_Data";
 inline constexpr char kSettingsLockName[] = "Vantro_ZuroNoxa_Mouse_Mutex_Object";
+// One editor's transaction at a time (copy in, edit, copy out, save, apply),
+// taken by the application and zuroctl, never by the monitor; held across the
+// synchronous apply request, unlike the settings lock, which the monitor takes
+// while it handles that request.
+inline constexpr char kEditorsLockName[] = "Vantro_ZuroNoxa_Mouse_Editors_Object";
 
 // ---- Monitor window: messages it accepts -------------------------------------
 // application -> monitor, sent synchronously: copy in, apply pointer settings,

@@ -7,6 +7,7 @@
 #include "platform/registry/RegistryStore.h"
 #include "platform/windows/MessageWindow.h"
 #include "settings/PointerRegistry.h"
+#include "settings/ProfileFields.h"
 
 namespace settings {
 namespace {
@@ -70,22 +71,24 @@ bool applyPointerSettings(SettingsBlock& block, bool readRegistryFirst, platform
     if (readRegistryFirst)
         registryToProfile(profile);
 
-    pointer.setDoubleClickTime(profile.DbleClickSpeed);
+    // A value no page could have set (a damaged file) gives way to the default.
+    pointer.setDoubleClickTime(usableValue(profile, &ProfileRecord::DbleClickSpeed));
 
     const AccelerationTriple acceleration = effectiveAcceleration(profile);
     pointer.setMouseAcceleration(acceleration.threshold1, acceleration.threshold2, acceleration.speed);
     notifier.notifyOwnWindow(kSpiSetMouse);
 
-    pointer.setPointerSpeed(profile.MouseSpeed);
+    pointer.setPointerSpeed(usableValue(profile, &ProfileRecord::MouseSpeed));
     notifier.notifyOwnWindow(kSpiSetMouseSpeed);
 
-    pointer.setWheelScrollLines(profile.ScrollWheelFlag != 0 ? -1 : profile.ScrollWheelSpeed);
+    pointer.setWheelScrollLines(profile.ScrollWheelFlag != 0 ? -1
+                                                             : usableValue(profile, &ProfileRecord::ScrollWheelSpeed));
     notifier.notifyAllWindows(kSpiSetWheelScrollLines);
 
-    pointer.setWheelScrollChars(profile.TiltSpeed);
+    pointer.setWheelScrollChars(usableValue(profile, &ProfileRecord::TiltSpeed));
     notifier.notifyAllWindows(kSpiSetWheelScrollChars);
 
-    pointer.setMouseTrails(profile.MouseTrails);
+    pointer.setMouseTrails(usableValue(profile, &ProfileRecord::MouseTrails));
     notifier.notifyAllWindows(kSpiSetMouseTrails);
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/ini/PrivateProfile.h"
 #include "platform/registry/RegistryStore.h"
+#include "settings/ProfileFields.h"
 
 namespace settings {
 
@@ -80,9 +81,11 @@ int profileToRegistry(const ProfileRecord& profile)
     std::optional<platform::RegistryKey> mouse = openKey(kMouseKey);
     if (!mouse)
         return -1;
-    writeNumber(*mouse, "DoubleClickSpeed", profile.DbleClickSpeed);
-    writeNumber(*mouse, "MouseSensitivity", profile.MouseSpeed);
-    writeNumber(*mouse, "MouseTrails", profile.MouseTrails);
+    // The registry is the desktop's: a value no page could have set (a damaged
+    // file) goes there as the default, and so never comes back into a profile.
+    writeNumber(*mouse, "DoubleClickSpeed", usableValue(profile, &ProfileRecord::DbleClickSpeed));
+    writeNumber(*mouse, "MouseSensitivity", usableValue(profile, &ProfileRecord::MouseSpeed));
+    writeNumber(*mouse, "MouseTrails", usableValue(profile, &ProfileRecord::MouseTrails));
     const AccelerationRow& row = kAccelerationTable[static_cast<std::size_t>(accelerationRowOf(profile))];
     writeNumber(*mouse, "MouseSpeed", row.speed);
     writeNumber(*mouse, "MouseThreshold1", row.threshold1);
@@ -92,8 +95,9 @@ int profileToRegistry(const ProfileRecord& profile)
     if (!desktop)
         return -1;
     writeNumber(*desktop, "WheelScrollLines",
-                profile.ScrollWheelFlag == 1 ? kWholeScreenLines : profile.ScrollWheelSpeed);
-    writeNumber(*desktop, "WheelScrollChars", profile.TiltSpeed);
+                profile.ScrollWheelFlag == 1 ? kWholeScreenLines
+                                             : usableValue(profile, &ProfileRecord::ScrollWheelSpeed));
+    writeNumber(*desktop, "WheelScrollChars", usableValue(profile, &ProfileRecord::TiltSpeed));
     return 1;
 }
 

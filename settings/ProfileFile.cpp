@@ -1,173 +1,161 @@
 #include "settings/ProfileFile.h"
 
-#include <fstream>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
 #include <string_view>
+#include <sys/stat.h>
 
+#include "platform/ini/AtomicFile.h"
+#include "platform/ini/FolderLock.h"
 #include "platform/ini/IniBatch.h"
+#include "platform/ini/IniDocument.h"
+#include "platform/ini/ProfileValues.h"
 #include "settings/ChangeFlags.h"
-#include "settings/FixedText.h"
+#include "settings/ProfileFields.h"
 #include "settings/RecordBytes.h"
 
 namespace settings {
 namespace {
 
+using platform::ini::IniDocument;
+
 constexpr std::string_view kSection = "Setting";
-constexpr int kMissingInt = -1;
 
-struct IntKey {
-    const char* name;
-    std::int32_t ProfileRecord::*field;
-    int missing = kMissingInt;
+const std::uint8_t* fieldBytes(const ProfileRecord& profile, const ProfileField& field)
+{
+    return reinterpret_cast<const std::uint8_t*>(&profile) + field.offset;
+}
+
+std::uint8_t* fieldBytes(ProfileRecord& profile, const ProfileField& field)
+{
+    return reinterpret_cast<std::uint8_t*>(&profile) + field.offset;
+}
+
+// The text up to the first NUL, never past the field.
+std::string_view textOf(const ProfileRecord& profile, const ProfileField& field)
+{
+    const char* text = reinterpret_cast<const char*>(fieldBytes(profile, field));
+    return std::string_view(text, strnlen(text, field.size));
+}
+
+bool hasProfileKey(const IniDocument& document)
+{
+    for (const ProfileField& field : profileFields())
+        if (document.value(kSection, field.key))
+            return true;
+    return false;
+}
+
+void readProfile(const IniDocument& document, ProfileRecord& profile)
+{
+    zeroBytes(profile);
+    for (const ProfileField& field : profileFields()) {
+        switch (field.kind) {
+        case FieldKind::Text: {
+            const std::string text = platform::ini::readStringFrom(document, kSection, field.key, {});
+            std::memcpy(fieldBytes(profile, field), text.data(), std::min(text.size(), field.size - 1));
+            break;
+        }
+        case FieldKind::Int32:
+        case FieldKind::Byte:
+            setIntValue(profile, field, platform::ini::readIntFrom(document, kSection, field.key, field.missing));
+            break;
+        case FieldKind::Color:
+        case FieldKind::Button:
+            if (!platform::ini::readStructFrom(document, kSection, field.key, fieldBytes(profile, field), field.size))
+                std::memset(fieldBytes(profile, field), 0, field.size);
+            break;
+        }
+    }
+}
+
+// Writes through an IniBatch (a file rewritten in place) or into a document.
+template <typename Writer>
+void writeProfile(Writer& file, const ProfileRecord& profile)
+{
+    for (const ProfileField& field : profileFields()) {
+        switch (field.kind) {
+        case FieldKind::Text:
+            file.writeString(kSection, field.key, textOf(profile, field));
+            break;
+        case FieldKind::Int32:
+        case FieldKind::Byte:
+            file.writeInt(kSection, field.key, intValue(profile, field));
+            break;
+        case FieldKind::Color:
+        case FieldKind::Button:
+            file.writeStruct(kSection, field.key, fieldBytes(profile, field), field.size);
+            break;
+        }
+    }
+}
+
+class DocumentWriter {
+public:
+    explicit DocumentWriter(IniDocument& document) : document_(document) {}
+    void writeString(std::string_view section, std::string_view key, std::string_view value)
+    {
+        document_.setValue(section, key, value);
+    }
+    void writeInt(std::string_view section, std::string_view key, int value)
+    {
+        platform::ini::writeIntTo(document_, section, key, value);
+    }
+    void writeStruct(std::string_view section, std::string_view key, const void* data, std::size_t size)
+    {
+        platform::ini::writeStructTo(document_, section, key, data, size);
+    }
+
+private:
+    IniDocument& document_;
 };
 
-// In file order; the byte arrays and the CPI levels sit between the two tables.
-const IntKey kPointerAndSensitivityKeys[] = {
-    {"DbleClickSpeed", &ProfileRecord::DbleClickSpeed},
-    {"ScrollWheelSpeed", &ProfileRecord::ScrollWheelSpeed},
-    {"ScrollWheelFlag", &ProfileRecord::ScrollWheelFlag},
-    {"MouseSpeed", &ProfileRecord::MouseSpeed},
-    {"Acceleration", &ProfileRecord::Acceleration},
-    {"AccelerationFlag", &ProfileRecord::AccelerationFlag},
-    {"MouseTrails", &ProfileRecord::MouseTrails},
-    {"TiltSpeed", &ProfileRecord::TiltSpeed},
-    {"MediaOption", &ProfileRecord::MediaOption},
-    {"HDDKeyboard", &ProfileRecord::HDDKeyboard},
-    {"Orientation", &ProfileRecord::Orientation},
-    {"XYSynchronous", &ProfileRecord::XYSynchronous},
-    {"Sensitivity_X", &ProfileRecord::Sensitivity_X},
-    {"Sensitivity_Y", &ProfileRecord::Sensitivity_Y},
-    {"Sensitivity", &ProfileRecord::Sensitivity},
-};
-
-const IntKey kPollingLightingSoundKeys[] = {
-    {"PollingRate", &ProfileRecord::PollingRate},
-    {"LightOnFlag", &ProfileRecord::LightOnFlag},
-    {"LightEffectMode", &ProfileRecord::LightEffectMode},
-    {"LightColorFlow", &ProfileRecord::LightColorFlow},
-    {"LightEffectType", &ProfileRecord::LightEffectType},
-    {"LightEffectSpeed", &ProfileRecord::LightEffectSpeed},
-    {"SoundProfile", &ProfileRecord::SoundProfile},
-    {"SoundDpi", &ProfileRecord::SoundDpi},
-    {"SoundSens", &ProfileRecord::SoundSens},
-    {"VolumeUpDown", &ProfileRecord::VolumeUpDown},
-    {"SoundTrophy", &ProfileRecord::SoundTrophy},
-    {"SoundVolume", &ProfileRecord::SoundVolume},
-    {"UseColorForAll", &ProfileRecord::UseColorForAll, 0},
-    {"LtChoseType", &ProfileRecord::LtChoseType, 0},
-    {"ASnapFlag", &ProfileRecord::ASnapFlag},
-    {"ASnap", &ProfileRecord::ASnap},
-    {"SAlignmentFlag", &ProfileRecord::SAlignmentFlag},
-    {"SAlignment", &ProfileRecord::SAlignment},
-};
-
-std::string numbered(std::string_view name, int index)
+// The file a new profile file goes to: `path` itself, or the regular file a
+// symbolic link names; nullopt when something else is there.
+std::optional<std::string> regularTarget(const std::string& path, bool& failed)
 {
-    return std::string(name) + std::to_string(index);
-}
-
-template <std::size_t N>
-void readText(const platform::ini::IniBatch& file, std::string_view key, char (&field)[N])
-{
-    setFieldText(field, file.readString(kSection, key));
-}
-
-template <std::size_t N>
-void readBytes(const platform::ini::IniBatch& file, std::string_view name, std::uint8_t (&bytes)[N])
-{
-    for (std::size_t i = 0; i < N; ++i)
-        bytes[i] = static_cast<std::uint8_t>(file.readInt(kSection, numbered(name, static_cast<int>(i)), kMissingInt));
-}
-
-template <std::size_t N>
-void writeBytes(platform::ini::IniBatch& file, std::string_view name, const std::uint8_t (&bytes)[N])
-{
-    for (std::size_t i = 0; i < N; ++i)
-        file.writeInt(kSection, numbered(name, static_cast<int>(i)), bytes[i]);
-}
-
-template <typename Record>
-void readRecord(const platform::ini::IniBatch& file, const std::string& key, Record& record)
-{
-    if (!file.readStruct(kSection, key, &record, sizeof(Record)))
-        zeroBytes(record);
-}
-
-template <typename Record>
-void writeRecord(platform::ini::IniBatch& file, const std::string& key, const Record& record)
-{
-    file.writeStruct(kSection, key, &record, sizeof(Record));
-}
-
-bool canOpenForReading(const std::string& path)
-{
-    std::ifstream stream(path, std::ios::binary);
-    return stream.good();
+    failed = false;
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        failed = errno != ENOENT;
+        return path;
+    }
+    if (S_ISREG(status.st_mode))
+        return path;
+    if (!S_ISLNK(status.st_mode) || ::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    failed = static_cast<bool>(error);
+    return target.string();
 }
 
 }  // namespace
 
-void readProfile(const platform::ini::IniBatch& file, ProfileRecord& profile)
+ProfileFileRead readProfileFile(const std::string& path, ProfileRecord& profile)
 {
-    zeroBytes(profile);
-    readText(file, "ProFileName", profile.ProFileName);
-    readText(file, "GameFile0", profile.GameFile0);
-    readText(file, "GameFile1", profile.GameFile1);
-    readText(file, "GameFile2", profile.GameFile2);
-    for (const IntKey& key : kPointerAndSensitivityKeys)
-        profile.*key.field = file.readInt(kSection, key.name, key.missing);
-    readBytes(file, "dpi", profile.dpi);
-    profile.Cpi_X = file.readInt(kSection, "Cpi_X", kMissingInt);
-    profile.Cpi_Y = file.readInt(kSection, "Cpi_Y", kMissingInt);
-    readBytes(file, "XYCpiFlag", profile.XYCpiFlag);
-    for (int i = 0; i < kCpiLevelCount; ++i)
-        profile.CpiLevel_X[i] = file.readInt(kSection, numbered("CpiLevel_X", i), kMissingInt);
-    for (int i = 0; i < kCpiLevelCount; ++i)
-        profile.CpiLevel_Y[i] = file.readInt(kSection, numbered("CpiLevel_Y", i), kMissingInt);
-    for (const IntKey& key : kPollingLightingSoundKeys)
-        profile.*key.field = file.readInt(kSection, key.name, key.missing);
-    for (int i = 0; i < kColorRecordCount; ++i)
-        readRecord(file, numbered("LightInfo", i), profile.LightInfo[i]);
-    for (int i = 0; i < kColorRecordCount; ++i)
-        readRecord(file, numbered("CustomLightInfo", i), profile.CustomLightInfo[i]);
-    for (int s = 0; s < kButtonSlotCount; ++s)
-        readRecord(file, numbered("MacroKeyInfo", s), profile.MacroKeyInfo[s]);
-}
-
-void writeProfile(platform::ini::IniBatch& file, const ProfileRecord& profile)
-{
-    file.writeString(kSection, "ProFileName", fieldText(profile.ProFileName));
-    file.writeString(kSection, "GameFile0", fieldText(profile.GameFile0));
-    file.writeString(kSection, "GameFile1", fieldText(profile.GameFile1));
-    file.writeString(kSection, "GameFile2", fieldText(profile.GameFile2));
-    for (const IntKey& key : kPointerAndSensitivityKeys)
-        file.writeInt(kSection, key.name, profile.*key.field);
-    writeBytes(file, "dpi", profile.dpi);
-    file.writeInt(kSection, "Cpi_X", profile.Cpi_X);
-    file.writeInt(kSection, "Cpi_Y", profile.Cpi_Y);
-    writeBytes(file, "XYCpiFlag", profile.XYCpiFlag);
-    for (int i = 0; i < kCpiLevelCount; ++i)
-        file.writeInt(kSection, numbered("CpiLevel_X", i), profile.CpiLevel_X[i]);
-    for (int i = 0; i < kCpiLevelCount; ++i)
-        file.writeInt(kSection, numbered("CpiLevel_Y", i), profile.CpiLevel_Y[i]);
-    for (const IntKey& key : kPollingLightingSoundKeys)
-        file.writeInt(kSection, key.name, profile.*key.field);
-    for (int i = 0; i < kColorRecordCount; ++i)
-        writeRecord(file, numbered("LightInfo", i), profile.LightInfo[i]);
-    for (int i = 0; i < kColorRecordCount; ++i)
-        writeRecord(file, numbered("CustomLightInfo", i), profile.CustomLightInfo[i]);
-    for (int s = 0; s < kButtonSlotCount; ++s)
-        writeRecord(file, numbered("MacroKeyInfo", s), profile.MacroKeyInfo[s]);
+    // Checked before opening: opening a FIFO for reading waits for a writer.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return ProfileFileRead::CannotOpen;
+    if (!S_ISREG(status.st_mode))
+        return ProfileFileRead::NotARegularFile;
+    const std::optional<std::string> bytes = platform::ini::readWholeFile(path);
+    if (!bytes)
+        return ProfileFileRead::CannotOpen;
+    const IniDocument document = IniDocument::parse(*bytes);
+    if (!hasProfileKey(document))
+        return ProfileFileRead::NotAProfile;
+    readProfile(document, profile);
+    return ProfileFileRead::Loaded;
 }
 
 bool loadProfileFile(ProfileRecord& profile, const std::string& path)
 {
-    if (!canOpenForReading(path))
-        return false;
-    const platform::ini::IniBatch file(path, false);
-    if (!file.readable())
-        return false;
-    readProfile(file, profile);
-    return true;
+    return readProfileFile(path, profile) == ProfileFileRead::Loaded;
 }
 
 bool saveProfileFile(const ProfileRecord& profile, const std::string& path)
@@ -175,6 +163,23 @@ bool saveProfileFile(const ProfileRecord& profile, const std::string& path)
     platform::ini::IniBatch file(path);
     writeProfile(file, profile);
     return file.commit();
+}
+
+ProfileFileWrite writeNewProfileFile(const ProfileRecord& profile, const std::string& path)
+{
+    bool failed = false;
+    const std::optional<std::string> target = regularTarget(path, failed);
+    if (!target)
+        return ProfileFileWrite::NotARegularFile;
+    if (failed)
+        return ProfileFileWrite::Failed;
+    IniDocument document;
+    DocumentWriter writer(document);
+    writeProfile(writer, profile);
+    const platform::ini::FolderLock lock(*target);
+    if (!lock.locked() || !platform::ini::replaceFileAtomically(*target, document.serialize()))
+        return ProfileFileWrite::Failed;
+    return ProfileFileWrite::Written;
 }
 
 bool loadProfileIntoSlot(SettingsBlock& block, int slot, const std::string& path)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "settings/ProfileFields.h"
+
 namespace monitor::host {
 namespace {
 
@@ -9,7 +11,6 @@ constexpr int kTiltRight = 1;
 constexpr int kTiltLeft = 255;
 // More steps than any TiltSpeed the settings offer; bounds a hostile count.
 constexpr platform::WParam kMaxWebScrollCount = 100;
-constexpr int kMaxTiltSteps = 100;
 
 }  // namespace
 
@@ -58,7 +59,7 @@ void HostFunctions::onWheelTilt(int tiltValue)
     const settings::ProfileRecord* profile = settings::activeProfile(services_.block());
     if (profile == nullptr) return;
     scroller_.scroll(tiltValue == kTiltLeft ? TiltDirection::Left : TiltDirection::Right,
-                     std::min(profile->TiltSpeed, kMaxTiltSteps));
+                     settings::usableValue(*profile, &settings::ProfileRecord::TiltSpeed));
 }
 
 void HostFunctions::onWebScroll(platform::WParam count, platform::LParam left)

@@ -41,13 +41,12 @@ bool MonitorLink::monitorWindowExists()
     return platform::findWindow(messages::kMonitorWindowTitle) != 0;
 }
 
-bool MonitorLink::send(platform::MessageId message, platform::WParam wParam)
+std::optional<platform::LResult> MonitorLink::send(platform::MessageId message, platform::WParam wParam)
 {
     const platform::WindowHandle window = platform::findWindow(messages::kMonitorWindowTitle);
     if (window == 0)
-        return false;
-    platform::sendMessage(window, message, wParam, 0);
-    return true;
+        return std::nullopt;
+    return platform::sendMessage(window, message, wParam, 0);
 }
 
 }  // namespace option::core

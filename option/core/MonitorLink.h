@@ -2,6 +2,7 @@
 // The application's side of the monitor: the shared section and its lock, and the
 // messages sent to the monitor's window, found by its title at every send.
 #include <memory>
+#include <optional>
 
 #include "platform/Types.h"
 #include "platform/shared/NamedLock.h"
@@ -23,9 +24,10 @@ public:
     bool copyOut(const settings::SettingsBlock& block);
 
     static bool monitorWindowExists();
-    // Sends synchronously; false, with nothing sent, when the monitor's window
-    // does not exist.
-    static bool send(platform::MessageId message, platform::WParam wParam);
+    // Sends synchronously and returns what the monitor's window answered (0 when
+    // the monitor died during the call); nullopt, with nothing sent, when the
+    // window does not exist.
+    static std::optional<platform::LResult> send(platform::MessageId message, platform::WParam wParam);
 
 private:
     std::unique_ptr<platform::NamedLock> lock_;

@@ -16,12 +16,6 @@ namespace {
 using settings::ProfileRecord;
 using settings::SettingsBlock;
 
-// Double-click slider positions 1-11 in milliseconds.
-constexpr int kDoubleClickTimes[] = {900, 830, 760, 690, 620, 550, 480, 410, 340, 270, 200};
-// Pointer slider positions 1-11 as Windows pointer speeds.
-constexpr int kPointerSpeeds[] = {1, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20};
-// The trails check box stores 5 when ticked.
-constexpr int kTrailsValues[] = {0, 5};
 constexpr int kAccelerationStepWhenOn = 8;
 
 // Colours the sixteen visible palette swatches write into a profile.
@@ -33,99 +27,30 @@ constexpr PaletteColor kPalette[] = {
     {248, 4, 124}, {255, 0, 0},   {247, 121, 0}, {231, 220, 0},  {194, 242, 8},  {0, 255, 0},
     {24, 166, 42}, {19, 236, 150}, {13, 226, 217}, {0, 190, 244},
 };
-constexpr int kPaletteSwatches = static_cast<int>(std::size(kPalette));
+static_assert(std::size(kPalette) == settings::kPaletteSwatchCount);
 
-FieldRule readOnly() { return {}; }
-FieldRule range(int min, int max) { return {RuleKind::Range, min, max, {}}; }
-FieldRule flag() { return range(0, 1); }
-FieldRule values(std::span<const int> list) { return {RuleKind::Values, 0, 0, list}; }
-FieldRule text(int maxLength) { return {RuleKind::Text, 0, maxLength, {}}; }
+FieldRange carried() { return {}; }
+FieldRange span(int min, int max) { return {RangeKind::Span, min, max, {}}; }
 
 std::vector<SettingField> buildFields()
 {
     std::vector<SettingField> fields;
-    const auto block = [&](const char* key, std::size_t offset, FieldRule rule) {
-        fields.push_back({key, FieldScope::Block, FieldKind::Int32, offset, 4, rule});
+    const auto block = [&](const char* key, std::size_t offset, FieldRange range) {
+        fields.push_back({key, FieldScope::Block, FieldKind::Int32, offset, 4, range});
     };
-    const auto profile = [&](std::string key, FieldKind kind, std::size_t offset, std::size_t size, FieldRule rule,
-                             int element = -1) {
-        fields.push_back({std::move(key), FieldScope::Profile, kind, offset, size, rule, element});
-    };
-    const auto int32 = [&](const char* key, std::size_t offset, FieldRule rule) {
-        profile(key, FieldKind::Int32, offset, 4, rule);
-    };
-    const auto indexed = [](const char* stem, int index) { return std::string(stem) + std::to_string(index); };
-
-    block("CurrentProfile", offsetof(SettingsBlock, CurrentProfile), range(0, settings::kProfileCount - 1));
-    block("WindowsProfile", offsetof(SettingsBlock, WindowsProfile), range(-1, settings::kProfileCount - 1));
-    block("QuickHelpLan", offsetof(SettingsBlock, QuickHelpLan), range(0, 16));
-    block("LiftOnFlag", offsetof(SettingsBlock, LiftOnFlag), readOnly());
-    block("TrackControlFlag", offsetof(SettingsBlock, TrackControlFlag), readOnly());
-    block("MouseType", offsetof(SettingsBlock, MouseType), readOnly());
+    block("CurrentProfile", offsetof(SettingsBlock, CurrentProfile), span(0, settings::kProfileCount - 1));
+    block("WindowsProfile", offsetof(SettingsBlock, WindowsProfile), span(-1, settings::kProfileCount - 1));
+    block("QuickHelpLan", offsetof(SettingsBlock, QuickHelpLan), span(0, 16));
+    block("LiftOnFlag", offsetof(SettingsBlock, LiftOnFlag), carried());
+    block("TrackControlFlag", offsetof(SettingsBlock, TrackControlFlag), carried());
+    block("MouseType", offsetof(SettingsBlock, MouseType), carried());
     // Changed only through the Padtune calibration, which talks to the mouse itself.
-    block("DisControl", offsetof(SettingsBlock, DisControl), readOnly());
+    block("DisControl", offsetof(SettingsBlock, DisControl), carried());
 
-    profile("ProFileName", FieldKind::Text, offsetof(ProfileRecord, ProFileName), settings::kProfileNameSize,
-            text(static_cast<int>(kMaxProfileNameLength)));
-    const std::size_t gameFiles[] = {offsetof(ProfileRecord, GameFile0), offsetof(ProfileRecord, GameFile1),
-                                     offsetof(ProfileRecord, GameFile2)};
-    for (int i = 0; i < settings::kGameFileCount; ++i)
-        profile(indexed("GameFile", i), FieldKind::Text, gameFiles[i], settings::kGameFileSize,
-                text(static_cast<int>(settings::kGameFileSize) - 1), i);
-    int32("DbleClickSpeed", offsetof(ProfileRecord, DbleClickSpeed), values(kDoubleClickTimes));
-    int32("ScrollWheelSpeed", offsetof(ProfileRecord, ScrollWheelSpeed), range(1, 10));
-    int32("ScrollWheelFlag", offsetof(ProfileRecord, ScrollWheelFlag), flag());
-    int32("MouseSpeed", offsetof(ProfileRecord, MouseSpeed), values(kPointerSpeeds));
-    int32("Acceleration", offsetof(ProfileRecord, Acceleration), readOnly());
-    int32("AccelerationFlag", offsetof(ProfileRecord, AccelerationFlag), flag());
-    int32("MouseTrails", offsetof(ProfileRecord, MouseTrails), values(kTrailsValues));
-    int32("TiltSpeed", offsetof(ProfileRecord, TiltSpeed), range(1, 10));
-    int32("MediaOption", offsetof(ProfileRecord, MediaOption), range(0, 3));
-    int32("HDDKeyboard", offsetof(ProfileRecord, HDDKeyboard), readOnly());
-    int32("Orientation", offsetof(ProfileRecord, Orientation), flag());
-    int32("XYSynchronous", offsetof(ProfileRecord, XYSynchronous), readOnly());
-    int32("Sensitivity_X", offsetof(ProfileRecord, Sensitivity_X), readOnly());
-    int32("Sensitivity_Y", offsetof(ProfileRecord, Sensitivity_Y), readOnly());
-    int32("Sensitivity", offsetof(ProfileRecord, Sensitivity), range(1, 11));
-    for (int i = 0; i < settings::kDpiFlagCount; ++i)
-        profile(indexed("dpi", i), FieldKind::Byte, offsetof(ProfileRecord, dpi) + i, 1,
-                i < settings::kCpiLevelCount ? flag() : readOnly(), i);
-    int32("Cpi_X", offsetof(ProfileRecord, Cpi_X), range(0, settings::kCpiLevelCount - 1));
-    int32("Cpi_Y", offsetof(ProfileRecord, Cpi_Y), readOnly());
-    for (int i = 0; i < settings::kCpiLevelCount; ++i)
-        profile(indexed("XYCpiFlag", i), FieldKind::Byte, offsetof(ProfileRecord, XYCpiFlag) + i, 1, flag(), i);
-    for (int i = 0; i < settings::kCpiLevelCount; ++i)
-        profile(indexed("CpiLevel_X", i), FieldKind::Int32, offsetof(ProfileRecord, CpiLevel_X) + 4 * i, 4,
-                range(1, 50), i);
-    for (int i = 0; i < settings::kCpiLevelCount; ++i)
-        profile(indexed("CpiLevel_Y", i), FieldKind::Int32, offsetof(ProfileRecord, CpiLevel_Y) + 4 * i, 4,
-                range(1, 50), i);
-    int32("PollingRate", offsetof(ProfileRecord, PollingRate), range(0, 3));
-    int32("LightOnFlag", offsetof(ProfileRecord, LightOnFlag), readOnly());
-    int32("LightEffectMode", offsetof(ProfileRecord, LightEffectMode), range(1, 3));
-    int32("LightColorFlow", offsetof(ProfileRecord, LightColorFlow), range(0, 5));
-    int32("LightEffectType", offsetof(ProfileRecord, LightEffectType), range(0, 4));
-    int32("LightEffectSpeed", offsetof(ProfileRecord, LightEffectSpeed), readOnly());
-    int32("SoundProfile", offsetof(ProfileRecord, SoundProfile), flag());
-    int32("SoundDpi", offsetof(ProfileRecord, SoundDpi), flag());
-    int32("SoundSens", offsetof(ProfileRecord, SoundSens), flag());
-    int32("VolumeUpDown", offsetof(ProfileRecord, VolumeUpDown), flag());
-    int32("SoundTrophy", offsetof(ProfileRecord, SoundTrophy), flag());
-    int32("SoundVolume", offsetof(ProfileRecord, SoundVolume), range(0, 4));
-    int32("UseColorForAll", offsetof(ProfileRecord, UseColorForAll), readOnly());
-    int32("LtChoseType", offsetof(ProfileRecord, LtChoseType), flag());
-    int32("ASnapFlag", offsetof(ProfileRecord, ASnapFlag), flag());
-    int32("ASnap", offsetof(ProfileRecord, ASnap), range(1, 6));
-    int32("SAlignmentFlag", offsetof(ProfileRecord, SAlignmentFlag), flag());
-    int32("SAlignment", offsetof(ProfileRecord, SAlignment), range(0, 60));
-    constexpr std::size_t kColorSize = sizeof(settings::ColorRecord);
-    for (int i = 0; i < settings::kColorRecordCount; ++i)
-        profile(indexed("LightInfo", i), FieldKind::Color, offsetof(ProfileRecord, LightInfo) + kColorSize * i,
-                kColorSize, i == 0 ? FieldRule{RuleKind::Palette, 0, kPaletteSwatches - 1, {}} : readOnly(), i);
-    for (int i = 0; i < settings::kColorRecordCount; ++i)
-        profile(indexed("CustomLightInfo", i), FieldKind::Color,
-                offsetof(ProfileRecord, CustomLightInfo) + kColorSize * i, kColorSize,
-                i == 0 ? FieldRule{RuleKind::Rgb, 0, 255, {}} : readOnly(), i);
+    for (const settings::ProfileField& field : settings::profileFields())
+        if (field.kind != FieldKind::Button)
+            fields.push_back({field.key, FieldScope::Profile, field.kind, field.offset, field.size, field.range,
+                              field.element});
     return fields;
 }
 
@@ -169,20 +94,13 @@ void writeInt32(std::uint8_t* at, std::int32_t value)
     std::memcpy(at, &value, sizeof value);
 }
 
-bool allows(const FieldRule& rule, int value)
-{
-    if (rule.kind == RuleKind::Values)
-        return std::find(rule.values.begin(), rule.values.end(), value) != rule.values.end();
-    return value >= rule.min && value <= rule.max;
-}
-
 std::string refusedValue(const SettingField& field, std::string_view value)
 {
     return field.key + "=" + std::string(value) + " refused: allowed " + allowedText(field);
 }
 
 // "R,G,B", each 0-255.
-std::optional<PaletteColor> parseRgb(std::string_view text, const FieldRule& rule)
+std::optional<PaletteColor> parseRgb(std::string_view text, const FieldRange& range)
 {
     int parts[3] = {};
     for (int i = 0; i < 3; ++i) {
@@ -190,7 +108,7 @@ std::optional<PaletteColor> parseRgb(std::string_view text, const FieldRule& rul
         if (comma == std::string_view::npos)
             return std::nullopt;
         const std::optional<int> part = parseInteger(text.substr(0, comma));
-        if (!part || *part < rule.min || *part > rule.max)
+        if (!part || *part < range.min || *part > range.max)
             return std::nullopt;
         parts[i] = *part;
         text.remove_prefix(std::min(text.size(), comma + 1));
@@ -266,21 +184,21 @@ const SettingField* findSettingField(std::string_view key)
 
 std::string allowedText(const SettingField& field)
 {
-    const FieldRule& rule = field.rule;
-    switch (rule.kind) {
-    case RuleKind::ReadOnly:
+    const FieldRange& range = field.range;
+    switch (range.kind) {
+    case RangeKind::Carried:
         return "nothing: not editable";
-    case RuleKind::Range:
-    case RuleKind::Palette:
-        return std::to_string(rule.min) + " to " + std::to_string(rule.max);
-    case RuleKind::Rgb:
-        return "R,G,B each " + std::to_string(rule.min) + " to " + std::to_string(rule.max);
-    case RuleKind::Text:
-        return "at most " + std::to_string(rule.max) + " characters";
-    case RuleKind::Values: {
+    case RangeKind::Span:
+    case RangeKind::Palette:
+        return std::to_string(range.min) + " to " + std::to_string(range.max);
+    case RangeKind::Rgb:
+        return "R,G,B each " + std::to_string(range.min) + " to " + std::to_string(range.max);
+    case RangeKind::Text:
+        return "at most " + std::to_string(range.max) + " characters";
+    case RangeKind::Values: {
         std::string list = "one of ";
-        for (std::size_t i = 0; i < rule.values.size(); ++i)
-            list += (i ? ", " : "") + std::to_string(rule.values[i]);
+        for (std::size_t i = 0; i < range.values.size(); ++i)
+            list += (i ? ", " : "") + std::to_string(range.values[i]);
         return list;
     }
     }
@@ -305,6 +223,8 @@ std::string fieldValueText(const SettingsBlock& block, int profile, const Settin
             text += (i ? "," : "") + std::to_string(at[i]);
         return text;
     }
+    case FieldKind::Button:
+        break;
     }
     return {};
 }
@@ -322,12 +242,12 @@ bool setSettingField(SettingsBlock& block, int profile, std::string_view key, st
         return false;
     }
     std::uint8_t* at = fieldAddress(block, profile, *field);
-    switch (field->rule.kind) {
-    case RuleKind::ReadOnly:
+    switch (field->range.kind) {
+    case RangeKind::Carried:
         refusal = field->key + " refused: not editable";
         return false;
-    case RuleKind::Text:
-        if (value.size() > static_cast<std::size_t>(field->rule.max) ||
+    case RangeKind::Text:
+        if (value.size() > static_cast<std::size_t>(field->range.max) ||
             value.find('\0') != std::string_view::npos) {
             refusal = field->key + " refused: allowed " + allowedText(*field);
             return false;
@@ -335,8 +255,8 @@ bool setSettingField(SettingsBlock& block, int profile, std::string_view key, st
         std::memset(at, 0, field->size);
         std::memcpy(at, value.data(), value.size());
         return true;
-    case RuleKind::Rgb: {
-        const std::optional<PaletteColor> color = parseRgb(value, field->rule);
+    case RangeKind::Rgb: {
+        const std::optional<PaletteColor> color = parseRgb(value, field->range);
         if (!color) {
             refusal = refusedValue(*field, value);
             return false;
@@ -349,13 +269,13 @@ bool setSettingField(SettingsBlock& block, int profile, std::string_view key, st
         std::memcpy(at, &record, sizeof record);
         return true;
     }
-    case RuleKind::Range:
-    case RuleKind::Values:
-    case RuleKind::Palette:
+    case RangeKind::Span:
+    case RangeKind::Values:
+    case RangeKind::Palette:
         break;
     }
     const std::optional<int> number = parseInteger(value);
-    if (!number || !allows(field->rule, *number)) {
+    if (!number || !field->range.allows(*number)) {
         refusal = refusedValue(*field, value);
         return false;
     }
@@ -366,7 +286,7 @@ bool setSettingField(SettingsBlock& block, int profile, std::string_view key, st
     ProfileRecord& record = block.Profiles[profile];
     if (!checkProfileState(record, *field, *number, refusal))
         return false;
-    if (field->rule.kind == RuleKind::Palette)
+    if (field->range.kind == RangeKind::Palette)
         choosePaletteColor(record, *number);
     else if (field->kind == FieldKind::Byte)
         *at = static_cast<std::uint8_t>(*number);

@@ -2,47 +2,36 @@
 // Editing the settings by their INI key names, within the ranges the settings
 // pages allow, with the pages' side effects (a linked CPI level moves X and Y
 // together, the acceleration flag sets its step, a palette colour fills its
-// ColorRecord). One table names every field of the header and of a profile.
+// ColorRecord). The profile's fields and ranges are those of the profile-field
+// table (settings/ProfileFields.h); the header fields are added here.
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "settings/ProfileFields.h"
 #include "settings/SettingsBlock.h"
 
 namespace option::core {
 
+using settings::FieldKind;
+using settings::FieldRange;
+using settings::RangeKind;
+
 enum class FieldScope { Block, Profile };
-enum class FieldKind { Int32, Byte, Text, Color };
-
-enum class RuleKind {
-    ReadOnly,   // shown, carried, not editable by the pages
-    Range,      // whole numbers from min to max
-    Values,     // one of a list (a slider's positions mapped to stored values)
-    Text,       // at most `max` characters
-    Palette,    // LightInfo0: a palette index min-max
-    Rgb,        // CustomLightInfo0: "R,G,B", each min-max
-};
-
-struct FieldRule {
-    RuleKind kind = RuleKind::ReadOnly;
-    int min = 0;
-    int max = 0;
-    std::span<const int> values = {};
-};
 
 struct SettingField {
     std::string key;        // the INI key, as "CpiLevel_X2"
     FieldScope scope;
     FieldKind kind;
     std::size_t offset;     // in SettingsBlock or ProfileRecord
-    std::size_t size;       // bytes of a text field
-    FieldRule rule;
+    std::size_t size;       // bytes
+    FieldRange range;
     int element = -1;       // the index of an array field ("CpiLevel_X2" is 2)
 };
 
-// The header fields, then every field of a profile, in record order.
+// The header fields, then every field of a profile in record order, button
+// slots aside (they have their own editing).
 const std::vector<SettingField>& settingFields();
 // Compared without regard to case, as INI keys are; nullptr for an unknown key.
 const SettingField* findSettingField(std::string_view key);
@@ -65,7 +54,7 @@ bool selectProfile(settings::SettingsBlock& block, int profile);
 // otherwise. False for a slot outside 0-4.
 bool toggleWindowsProfileMarker(settings::SettingsBlock& block, int profile);
 
-inline constexpr std::size_t kMaxProfileNameLength = 20;
+using settings::kMaxProfileNameLength;
 
 // The profile dialog's OK: name (at most 20 characters) and the three linked
 // programs; nothing else of the profile changes. False, with nothing changed,

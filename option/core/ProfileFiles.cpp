@@ -1,9 +1,10 @@
 #include "option/core/ProfileFiles.h"
 
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
+#include "settings/ChangeFlags.h"
 #include "settings/ConfigKeys.h"
 #include "settings/ProfileFile.h"
 
@@ -34,20 +35,28 @@ bool loadProfileIntoEditedSlot(ApplicationCore& core, int slot, const std::strin
         error = "slot " + std::to_string(slot) + " refused: allowed 0 to 4";
         return false;
     }
-    if (!std::ifstream(path) || fs::is_directory(path)) {
+    // Read and checked before anything is copied, so a refused file leaves no trace.
+    const auto imported = std::make_unique<settings::ProfileRecord>();
+    switch (settings::readProfileFile(path, *imported)) {
+    case settings::ProfileFileRead::Loaded:
+        break;
+    case settings::ProfileFileRead::CannotOpen:
         error = path + ": cannot be opened";
+        return false;
+    case settings::ProfileFileRead::NotARegularFile:
+        error = path + ": not a regular file";
+        return false;
+    case settings::ProfileFileRead::NotAProfile:
+        error = path + ": not a profile file (no profile key in its section \"Setting\")";
         return false;
     }
     const std::string title = profileFileTitle(path);
-    const std::string copy = core.folder.file(title + ".vmp");
-    if (title.empty() || !copyReplacing(path, copy)) {
+    if (title.empty() || !copyReplacing(path, core.folder.file(title + ".vmp"))) {
         error = path + ": cannot be copied to the program folder";
         return false;
     }
-    if (!settings::loadProfileIntoSlot(*core.blocks.working, slot, copy)) {
-        error = copy + ": cannot be read";
-        return false;
-    }
+    core.blocks.working->Profiles[slot] = *imported;
+    settings::setAllButtonFlags(*core.blocks.working, slot);
     return true;
 }
 
@@ -58,14 +67,24 @@ bool saveSlotToProfileFile(const ApplicationCore& core, int slot, const std::str
         return false;
     }
     const std::string title = profileFileTitle(path);
-    std::error_code ignored;
-    fs::remove(path, ignored);
-    if (title.empty() || !settings::saveProfileFile(core.blocks.working->Profiles[slot], path)) {
+    if (title.empty()) {
         error = path + ": cannot be written";
         return false;
     }
+    const settings::ProfileRecord& profile = core.blocks.working->Profiles[slot];
+    switch (settings::writeNewProfileFile(profile, path)) {
+    case settings::ProfileFileWrite::Written:
+        break;
+    case settings::ProfileFileWrite::NotARegularFile:
+        error = path + ": exists and is not a regular file; nothing written";
+        return false;
+    case settings::ProfileFileWrite::Failed:
+        error = path + ": cannot be written; a file there is left as it was";
+        return false;
+    }
     settings::writeProfileFileName(core.folder, slot, title);
-    if (!copyReplacing(path, core.folder.configSubfolder() + title + ".vmp")) {
+    if (settings::writeNewProfileFile(profile, core.folder.configSubfolder() + title + ".vmp") !=
+        settings::ProfileFileWrite::Written) {
         error = path + ": written, but not copied into the configuration folder";
         return false;
     }

@@ -17,7 +17,7 @@ StatisticsResetOutcome resetStatistics(ApplicationCore& core)
     StatisticsResetOutcome outcome;
     outcome.copiedOut = core.monitor.copyOut(*core.blocks.applied);
     outcome.written = settings::writeInfoData(core.folder, info);
-    outcome.requestSent = MonitorLink::send(messages::kCopyInOnly, 0);
+    outcome.requestSent = MonitorLink::send(messages::kCopyInOnly, 0).has_value();
     return outcome;
 }
 

@@ -48,15 +48,37 @@ std::optional<int> chosenProfile(const ApplicationCore& core, std::optional<int>
     return profile;
 }
 
-int apply(ApplicationCore& core, platform::WParam request = messages::kApplyChanges)
+// `done` is what a change the mouse took is reported as.
+int report(const option::core::ApplyOutcome& outcome, const char* done)
 {
-    const option::core::ApplyOutcome outcome = option::core::applyChanges(core, request);
     if (!outcome.filesWritten) {
         std::fprintf(stderr, "zuroctl: the configuration files could not be written\n");
         return kFailed;
     }
-    std::printf(outcome.requestSent ? "applied\n" : "saved; the monitor is not running, it takes the files at its start\n");
-    return kSuccess;
+    if (outcome.result != option::core::ApplyResult::Taken && !outcome.markedPending) {
+        // Unmarked, the files would be overwritten by the monitor's next read of the mouse.
+        std::fprintf(stderr, "zuroctl: saved, but the change could not be marked for the mouse; the monitor's next "
+                             "read of the mouse may undo it\n");
+        return kFailed;
+    }
+    switch (outcome.result) {
+    case option::core::ApplyResult::Taken:
+        std::printf("%s\n", done);
+        return kSuccess;
+    case option::core::ApplyResult::NoMonitor:
+        std::printf("saved; the monitor is not running, it sends the change to the mouse when it starts\n");
+        return kSuccess;
+    case option::core::ApplyResult::NotTaken:
+        break;
+    }
+    std::fprintf(stderr, "zuroctl: saved, but the mouse did not take the change; the monitor sends it when the mouse "
+                         "is back or the monitor starts again\n");
+    return kNotTaken;
+}
+
+int apply(ApplicationCore& core)
+{
+    return report(option::core::applyChanges(core, messages::kApplyChanges), "applied");
 }
 
 }  // namespace
@@ -160,13 +182,7 @@ int runProfileExport(ApplicationCore& core, std::optional<int> given, const std:
 
 int runReset(ApplicationCore& core)
 {
-    const option::core::ApplyOutcome outcome = option::core::resetToDefaults(core);
-    if (!outcome.filesWritten) {
-        std::fprintf(stderr, "zuroctl: the configuration files could not be written\n");
-        return kFailed;
-    }
-    std::printf("defaults restored\n");
-    return kSuccess;
+    return report(option::core::resetToDefaults(core), "defaults restored");
 }
 
 int runStats(ApplicationCore& core, bool reset)

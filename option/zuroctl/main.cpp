@@ -10,6 +10,7 @@
 
 #include "Commands.h"
 #include "ExitStatus.h"
+#include "option/core/EditorsLock.h"
 #include "option/core/StartUp.h"
 #include "platform/windows/EventLoop.h"
 #include "settings/InstallFolder.h"
@@ -33,7 +34,9 @@ constexpr char kUsage[] =
     "  stats [--reset]                         usage counters and trophies\n"
     "  macro list | timer list                 the macro and timer stores\n"
     "Without --profile or --slot a command works on the active profile.\n"
-    "Exit status: 0 done, 1 value refused (nothing written), 2 usage error, 3 file error.\n";
+    "Without the monitor, changes are saved and sent to the mouse when the monitor starts.\n"
+    "Exit status: 0 done, 1 value refused (nothing written), 2 usage error, 3 file error,\n"
+    "4 saved but not taken by the mouse (absent or refusing; sent again when it is back).\n";
 
 int usageError(const std::string& message)
 {
@@ -116,6 +119,8 @@ int runCommand(const std::string& command, Arguments arguments)
     if (std::find(kCommands.begin(), kCommands.end(), command) == kCommands.end())
         return usageError("unknown command " + command);
 
+    // Every command copies the block in and may write it back: one at a time.
+    const option::core::EditorsLock editors;
     option::core::ApplicationCore core(settings::InstallFolder::ofProgram());
     option::core::startUp(core);
 

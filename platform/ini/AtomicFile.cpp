@@ -59,7 +59,9 @@ void syncFolder(const std::string& path)
 
 std::optional<std::string> readWholeFile(const std::string& path)
 {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer; it is refused
+    // below as not a regular file.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
         if (errno == ENOENT)
             return std::string();

@@ -14,7 +14,8 @@ namespace platform::ini {
 inline constexpr std::size_t kMaxFileSize = 64 * 1024 * 1024;
 
 // The whole file; an empty string when it does not exist; nullopt when it exists
-// but cannot be read (or is larger than kMaxFileSize).
+// but cannot be read, is not a regular file (a FIFO is refused without waiting
+// for a writer) or is larger than kMaxFileSize.
 std::optional<std::string> readWholeFile(const std::string& path);
 
 // Replaces (or creates) the file with `contents`, keeping the permission bits of

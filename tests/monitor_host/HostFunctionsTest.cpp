@@ -98,15 +98,18 @@ TEST_F(HostFunctionsTest, TimersReachTheirOwnersAndShutdownStopsThemAll)
     EXPECT_EQ(injector.log(), (std::vector<std::string>{"down 65", "up 65", "down 65", "up 65"}));
 }
 
-TEST_F(HostFunctionsTest, TiltStepsAreBoundedAndOtherTiltValuesIgnored)
+TEST_F(HostFunctionsTest, ATiltSpeedNoPageCouldSetScrollsByTheDefaultAndOtherTiltValuesAreIgnored)
 {
     desktop.addWindow(20, fakes::FakeWindowTree::kDesktop, "gedit", {0, 0, 400, 400}, true);
     desktop.cursor = {10, 10};
     services.data->Profiles[0].TiltSpeed = 1 << 30;
     host.onWheelTilt(255);
-    EXPECT_EQ(desktop.scrolls.size(), 100u);
+    EXPECT_EQ(desktop.scrolls.size(), 3u);
+    services.data->Profiles[0].TiltSpeed = -7;
+    host.onWheelTilt(1);
+    EXPECT_EQ(desktop.scrolls.size(), 6u);
     host.onWheelTilt(2);
-    EXPECT_EQ(desktop.scrolls.size(), 100u);
+    EXPECT_EQ(desktop.scrolls.size(), 6u);
 }
 
 }  // namespace

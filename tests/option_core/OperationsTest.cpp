@@ -5,10 +5,13 @@
 
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "CoreTestFolder.h"
+#include "messages/MessageNumbers.h"
 #include "option/core/ApplyChanges.h"
 #include "option/core/ButtonEditing.h"
+#include "option/core/EditorsLock.h"
 #include "option/core/FirmwareVersionText.h"
 #include "option/core/ProfileEditing.h"
 #include "option/core/ProfileFiles.h"
@@ -16,9 +19,14 @@
 #include "option/core/StatisticsReset.h"
 #include "platform/ini/PrivateProfile.h"
 #include "platform/keyboard/KeyboardLayout.h"
+#include "platform/shared/NamedLock.h"
+#include "platform/shared/SharedSection.h"
+#include "platform/windows/EventLoop.h"
+#include "platform/windows/MessageWindow.h"
 #include "settings/ConfigFile.h"
 #include "settings/FixedText.h"
 #include "settings/FunctionCodes.h"
+#include "settings/PendingChanges.h"
 #include "settings/ShortcutKey.h"
 
 namespace option::core::test {
@@ -76,7 +84,10 @@ TEST_F(Operations, WithoutMonitorOrFilesStartUpGivesDefaultsAndApplyWritesTheFil
     const ApplyOutcome outcome = applyChanges(*core, 0);
     EXPECT_TRUE(outcome.filesWritten);
     EXPECT_FALSE(outcome.copiedOut);
-    EXPECT_FALSE(outcome.requestSent);
+    EXPECT_EQ(outcome.result, ApplyResult::NoMonitor);
+    EXPECT_TRUE(outcome.markedPending);
+    EXPECT_TRUE(settings::hasPendingChanges(settings::InstallFolder(folder.path())))
+        << "the next monitor start sends the files to the mouse instead of overwriting them";
     EXPECT_EQ(core->blocks.working->ProfileChangedFlags[1], 0) << "flags are cleared after the apply";
     EXPECT_EQ(std::memcmp(core->blocks.working.get(), core->blocks.applied.get(), sizeof(SettingsBlock)), 0);
 
@@ -158,6 +169,31 @@ TEST_F(Operations, ProfileFilesLoadIntoTheSlotAndSaveWithTheirCopies)
     EXPECT_FALSE(loadProfileIntoEditedSlot(*core, 4, folder.path() + "missing.vmp", error));
 }
 
+TEST_F(Operations, WhatIsNotAProfileIsNeitherImportedNorCopiedAndOnlyRegularFilesAreExportedTo)
+{
+    auto core = folder.startCore();
+    const auto before = std::make_unique<SettingsBlock>(*core->blocks.working);
+    settings::test::writeFile(folder.path() + "passwd", "root:x:0:0:root:/root:/bin/bash\n");
+    const std::string fifo = folder.path() + "fifo.vmp";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directories(folder.path() + "folder.vmp");
+    std::string error;
+    for (const std::string name : {"passwd", "fifo.vmp", "folder.vmp", "missing.vmp"}) {
+        EXPECT_FALSE(loadProfileIntoEditedSlot(*core, 2, folder.path() + name, error)) << name;
+        EXPECT_NE(error.find(name), std::string::npos) << error;
+    }
+    EXPECT_NE(error.find("cannot be opened"), std::string::npos) << error;
+    EXPECT_EQ(std::memcmp(before.get(), core->blocks.working.get(), sizeof(SettingsBlock)), 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() + "passwd.vmp")) << "no copy in the program folder";
+
+    for (const std::string name : {"fifo.vmp", "folder.vmp"}) {
+        EXPECT_FALSE(saveSlotToProfileFile(*core, 2, folder.path() + name, error)) << name;
+        EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    }
+    EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() + "config/fifo.vmp"));
+}
+
 TEST_F(Operations, ResetRestoresDefaultsAndStatisticsResetKeepsTrophies)
 {
     auto core = folder.startCore();
@@ -184,6 +220,61 @@ TEST_F(Operations, ResetRestoresDefaultsAndStatisticsResetKeepsTrophies)
     EXPECT_EQ(again->blocks.working->Profiles[0].CpiLevel_X[0], 4);
     EXPECT_EQ(again->blocks.working->Profiles[0].Sensitivity, 6);
     EXPECT_EQ(again->blocks.working->InfoData.TrophyFlags[3], 1);
+}
+
+// The monitor's side of an apply: its section, lock and window, answering the
+// apply request as a monitor whose mouse did or did not take the change.
+class FakeMonitor : public platform::MessageHandler {
+public:
+    FakeMonitor()
+    {
+        static int argc = 1;
+        static char name[] = "option_core_test";
+        static char* argv[] = {name, nullptr};
+        platform::ensureEventLoopApplication(argc, argv);
+        lock = platform::NamedLock::create(messages::kSettingsLockName);
+        section = platform::SharedSection::create(messages::kSharedSectionName, settings::kSettingsBlockSize);
+        window = platform::MessageWindow::create(messages::kMonitorWindowTitle, *this);
+    }
+    platform::LResult onMessage(platform::MessageId message, platform::WParam wParam, platform::LParam) override
+    {
+        if (message != messages::kApplyRequest)
+            return 0;
+        requests.push_back(wParam);
+        std::memcpy(received.get(), section->data(), sizeof(SettingsBlock));
+        return answer;
+    }
+
+    platform::LResult answer = messages::kApplyTaken;
+    std::vector<platform::WParam> requests;
+    std::unique_ptr<SettingsBlock> received = std::make_unique<SettingsBlock>();
+    std::unique_ptr<platform::NamedLock> lock;
+    std::unique_ptr<platform::SharedSection> section;
+    std::unique_ptr<platform::MessageWindow> window;
+};
+
+TEST_F(Operations, TheMonitorsAnswerTellsWhetherTheMouseTookTheChangeAndOnlyATakenOneIsUnmarked)
+{
+    FakeMonitor monitor;
+    ASSERT_TRUE(monitor.lock && monitor.section && monitor.window);
+    const settings::InstallFolder install(folder.path());
+    for (const platform::LResult answer : {messages::kApplyTaken, messages::kApplyNotTaken}) {
+        ASSERT_TRUE(settings::clearPendingChanges(install));
+        monitor.answer = answer;
+        const EditorsLock editors;
+        EXPECT_TRUE(editors.held());
+        auto core = folder.startCore();
+        ASSERT_TRUE(core->monitorPresent);
+        ASSERT_TRUE(setSettingField(*core->blocks.working, 4, "PollingRate", std::to_string(answer), refusal));
+        const ApplyOutcome outcome = answer == messages::kApplyTaken ? applyChanges(*core, 0) : resetToDefaults(*core);
+        EXPECT_TRUE(outcome.copiedOut && outcome.filesWritten);
+        const bool taken = answer == messages::kApplyTaken;
+        EXPECT_EQ(outcome.result, taken ? ApplyResult::Taken : ApplyResult::NotTaken);
+        EXPECT_EQ(settings::hasPendingChanges(install), !taken);
+        ASSERT_EQ(monitor.requests.back(), taken ? messages::kApplyChanges : messages::kApplyDefaultsRestored);
+        EXPECT_EQ(monitor.received->ProfileChangedFlags[4], 1) << "the block the request handed over";
+    }
+    EXPECT_EQ(monitor.received->Profiles[4].PollingRate, 3) << "the reset";
 }
 
 TEST(FirmwareVersionText, ShowsOneHundredToFiveHundredWithAPoint)

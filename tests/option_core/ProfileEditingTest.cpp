@@ -86,6 +86,11 @@ TEST_F(ProfileEditing, LinkedLevelsMoveTogetherAndTheActiveLevelStaysOn)
     EXPECT_NE(set(1, "Cpi_X", "2"), "") << "a switched-off level cannot be selected";
     ASSERT_EQ(set(1, "Cpi_X", "4"), "");
     EXPECT_EQ(set(1, "dpi1", "0"), "");
+
+    // The sixth dpi byte is carried from files as it is; the mouse has no level 5.
+    profile.dpi[5] = 1;
+    EXPECT_NE(set(1, "Cpi_X", "5"), "");
+    EXPECT_NE(set(1, "Cpi_X", "-1"), "");
 }
 
 TEST_F(ProfileEditing, AccelerationPaletteAndTextsFollowTheirControls)

@@ -73,7 +73,7 @@ TEST_F(ApplyPointerSettingsTest, SetsEverySettingInOrderWithItsNotification)
     active().MouseSpeed = 12;
     active().ScrollWheelSpeed = 4;
     active().TiltSpeed = 2;
-    active().MouseTrails = 7;
+    active().MouseTrails = 5;
     setMouseValue("MouseSpeed", "1");
     setMouseValue("MouseThreshold1", "6");
     setMouseValue("MouseThreshold2", "0");
@@ -81,7 +81,33 @@ TEST_F(ApplyPointerSettingsTest, SetsEverySettingInOrderWithItsNotification)
     ASSERT_TRUE(applyPointerSettings(*block, false, recorder, recorder));
     EXPECT_THAT(recorder.calls,
                 ::testing::ElementsAre("doubleClick 400", "mouse 6 0 1", "own 4", "speed 12", "own 113",
-                                       "lines 4", "all 105", "chars 2", "all 109", "trails 7", "all 93"));
+                                       "lines 4", "all 105", "chars 2", "all 109", "trails 5", "all 93"));
+}
+
+TEST_F(ApplyPointerSettingsTest, ValuesNoPageCouldSetReachNeitherTheDesktopNorTheRegistry)
+{
+    active().DbleClickSpeed = -7;
+    active().MouseSpeed = 0;
+    active().ScrollWheelSpeed = 11;
+    active().TiltSpeed = 900;
+    active().MouseTrails = -1;
+    ASSERT_TRUE(applyPointerSettings(*block, false, recorder, recorder));
+    EXPECT_THAT(recorder.calls, ::testing::IsSupersetOf({"doubleClick 480", "speed 10", "lines 3", "chars 3",
+                                                         "trails 0"}));
+    EXPECT_EQ(active().DbleClickSpeed, -7) << "the stored value is kept";
+
+    ASSERT_EQ(profileToRegistry(active()), 1);
+    EXPECT_EQ(mouseValue("DoubleClickSpeed"), "480");
+    EXPECT_EQ(mouseValue("MouseSensitivity"), "10");
+    EXPECT_EQ(mouseValue("MouseTrails"), "0");
+    const auto desktop = platform::RegistryKey::open(kDesktopKey);
+    ASSERT_TRUE(desktop);
+    EXPECT_EQ(desktop->readString("WheelScrollLines").value_or(""), "3");
+    EXPECT_EQ(desktop->readString("WheelScrollChars").value_or(""), "3");
+
+    active().DbleClickSpeed = 510;  // between the slider's positions: the system's own value
+    ASSERT_EQ(profileToRegistry(active()), 1);
+    EXPECT_EQ(mouseValue("DoubleClickSpeed"), "510");
 }
 
 TEST_F(ApplyPointerSettingsTest, AccelerationLeftInTheRegistryIsResetWhenOff)

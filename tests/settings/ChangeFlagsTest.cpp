@@ -62,6 +62,17 @@ TEST_F(ChangeFlagsTest, ExactlyTheDeviceFieldsOfAProfileCount)
     }
 }
 
+TEST_F(ChangeFlagsTest, EveryProfileMarksOnlyItself)
+{
+    for (int changed = 0; changed < kProfileCount; ++changed) {
+        *after = *before;
+        after->Profiles[changed].CpiLevel_X[0] = 40;
+        computeChangeFlags(*before, *after);
+        for (int p = 0; p < kProfileCount; ++p)
+            EXPECT_EQ(after->ProfileChangedFlags[p], p == changed ? 1 : 0) << "changed " << changed << ", flag " << p;
+    }
+}
+
 TEST_F(ChangeFlagsTest, ButtonSlotsAreLeftToTheirOwnFlags)
 {
     after->Profiles[1].MacroKeyInfo[7].FunctionCode = 48;

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/ini/PrivateProfile.h"
 #include "settings/BlockDefaults.h"
+#include "settings/ConfigFile.h"
 #include "settings/FixedText.h"
 #include "settings/ProfileFile.h"
 #include "settings/RecordBytes.h"
@@ -218,6 +221,71 @@ TEST_F(ProfileFileTest, TextWithoutTerminatorIsWrittenOnlyToTheFieldEnd)
     ASSERT_TRUE(loadProfileFile(*loaded, path));
     EXPECT_EQ(std::string(loaded->ProFileName), std::string(249, 'a'));
     EXPECT_STREQ(loaded->GameFile0, "next");
+}
+
+TEST_F(ProfileFileTest, WhatIsNotAProfileFileIsRefusedAndLeavesTheProfile)
+{
+    createDefaultProfile(*profile, 2);
+    *loaded = *profile;
+    const std::string folderPath = folder.path() + "folder.vmp";
+    const std::string fifo = folder.path() + "fifo.vmp";
+    std::filesystem::create_directory(folderPath);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(readProfileFile(fifo, *loaded), ProfileFileRead::NotARegularFile) << "and returns without a writer";
+    EXPECT_EQ(readProfileFile(folderPath, *loaded), ProfileFileRead::NotARegularFile);
+    EXPECT_EQ(readProfileFile(folder.path() + "none.vmp", *loaded), ProfileFileRead::CannotOpen);
+    for (const char* text : {"", "root:x:0:0:root:/root:/bin/bash\n", "[Setting]\r\nUnknown=1\r\n",
+                             "[Other]\r\nSensitivity=4\r\n"}) {
+        writeFile(path, text);
+        EXPECT_EQ(readProfileFile(path, *loaded), ProfileFileRead::NotAProfile) << text;
+    }
+    EXPECT_TRUE(sameBytes(*loaded, *profile));
+}
+
+TEST_F(ProfileFileTest, AnEmptyOrGarbageSlotFileLoadsAsTheSlotsDefaultProfile)
+{
+    auto block = std::make_unique<SettingsBlock>();
+    createDefaultBlock(*block, 1);
+    block->Profiles[1].Sensitivity = 9;
+    const InstallFolder install(folder.path());
+    ASSERT_TRUE(saveAll(*block, install));
+    writeFile(install.profileFile(3), "");
+    writeFile(install.profileFile(4), "\x7f" "ELF garbage\n");
+
+    auto loadedBlock = std::make_unique<SettingsBlock>();
+    clearForLoading(*loadedBlock);
+    ASSERT_TRUE(loadAll(*loadedBlock, install));
+    EXPECT_EQ(loadedBlock->Profiles[1].Sensitivity, 9);
+    for (int slot : {3, 4}) {
+        createDefaultProfile(*profile, slot);
+        EXPECT_TRUE(sameBytes(loadedBlock->Profiles[slot], *profile)) << slot;
+    }
+}
+
+TEST_F(ProfileFileTest, ANewFileReplacesARegularTargetAndRefusesAnyOther)
+{
+    createDefaultProfile(*profile, 1);
+    writeFile(path, "[Setting]\r\nStale=1\r\n");
+    ASSERT_EQ(writeNewProfileFile(*profile, path), ProfileFileWrite::Written);
+    EXPECT_EQ(readFile(path).find("Stale"), std::string::npos) << "the file holds the profile alone";
+    ASSERT_TRUE(loadProfileFile(*loaded, path));
+    EXPECT_TRUE(sameBytes(*loaded, *profile));
+
+    const std::string link = folder.path() + "link.vmp";
+    std::filesystem::create_symlink(path, link);
+    setFieldText(profile->ProFileName, "Linked");
+    ASSERT_EQ(writeNewProfileFile(*profile, link), ProfileFileWrite::Written);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    ASSERT_TRUE(loadProfileFile(*loaded, path));
+    EXPECT_STREQ(loaded->ProFileName, "Linked");
+
+    const std::string fifo = folder.path() + "fifo.vmp";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(folder.path() + "nowhere.vmp", folder.path() + "dangling.vmp");
+    for (const std::string& target : {fifo, folder.path() + "config", folder.path() + "dangling.vmp"})
+        EXPECT_EQ(writeNewProfileFile(*profile, target), ProfileFileWrite::NotARegularFile) << target;
+    EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() + "nowhere.vmp"));
 }
 
 TEST_F(ProfileFileTest, AMissingFileLeavesTheProfileAndNoFlags)

@@ -58,18 +58,26 @@ protected:
         mark = rig.log().entries().size();
     }
 
-    ToolRun run(const std::vector<std::string>& arguments)
+    std::unique_ptr<ChildProcess> start(const std::vector<std::string>& arguments)
     {
         std::vector<std::string> argv = {rig.treeFile("zuroctl")};
         argv.insert(argv.end(), arguments.begin(), arguments.end());
-        std::unique_ptr<ChildProcess> tool = ChildProcess::start(argv, {"QT_QPA_PLATFORM=offscreen", "DISPLAY="});
+        return ChildProcess::start(argv, {"QT_QPA_PLATFORM=offscreen", "DISPLAY="});
+    }
+
+    static ToolRun finish(ChildProcess* tool)
+    {
         ToolRun result;
         if (!tool)
             return result;
-        result.status = tool->waitForExit(30s).value_or(-1);
+        result.status = tool->waitForExit(60s).value_or(-1);
         result.lines = tool->lines();
         return result;
     }
+
+    ToolRun run(const std::vector<std::string>& arguments) { return finish(start(arguments).get()); }
+
+    bool pendingMarked() const { return rig.treeFileExists("config/PendingChanges"); }
 
     settings::ProfileRecord savedProfile(int slot)
     {
@@ -153,6 +161,9 @@ TEST_F(Zuroctl, ARefusedValueChangesNeitherTheFilesNorTheMouse)
     EXPECT_EQ(refused.lines, (std::vector<std::string>{"zuroctl: CpiLevel_X2=60 refused: allowed 1 to 50"}));
     EXPECT_EQ(run({"button", "12", "pinpoint", "0"}).status, 1);
     EXPECT_EQ(run({"set", "NoSuchKey=1"}).status, 2);
+    std::filesystem::copy_file("/etc/passwd", rig.root() + "/accounts.vmp");
+    EXPECT_EQ(run({"profile", "import", rig.root() + "/accounts.vmp", "--slot", "2"}).status, 3);
+    EXPECT_FALSE(rig.treeFileExists("accounts.vmp")) << "no copy in the program folder";
     EXPECT_TRUE(reportsSinceMark().empty());
     EXPECT_EQ(rig.readTreeFile("config.ini"), configBefore);
     EXPECT_EQ(rig.readTreeFile("config/Default2.vmp"), profileBefore);
@@ -164,6 +175,7 @@ TEST_F(Zuroctl, WithoutMonitorSetWritesTheFilesThatTheNextMonitorPublishes)
     ASSERT_EQ(saved.status, 0);
     EXPECT_EQ(saved.lines.at(0).substr(0, 6), "saved;");
     EXPECT_EQ(savedProfile(4).CpiLevel_X[1], 27);
+    EXPECT_TRUE(pendingMarked()) << "the monitor sends the files instead of overwriting them";
 
     // No mouse: the monitor's block is the files' until a mouse is read.
     monitor = rig.startMonitor();
@@ -174,6 +186,37 @@ TEST_F(Zuroctl, WithoutMonitorSetWritesTheFilesThatTheNextMonitorPublishes)
     std::memcpy(block.get(), section->data(), sizeof *block);
     EXPECT_EQ(block->Profiles[4].CpiLevel_X[1], 27);
     EXPECT_EQ(block->Profiles[4].PollingRate, 2);
+}
+
+TEST_F(Zuroctl, ConcurrentSetsAllLand)
+{
+    startMouseAndMonitor();
+    // Twenty different fields: profiles 0-4, their CPI levels 0-3.
+    std::vector<std::unique_ptr<ChildProcess>> tools;
+    for (int i = 0; i < 20; ++i)
+        tools.push_back(start({"set", "--profile", std::to_string(i / 4),
+                               "CpiLevel_X" + std::to_string(i % 4) + "=" + std::to_string(30 + i)}));
+    for (std::unique_ptr<ChildProcess>& tool : tools)
+        EXPECT_EQ(finish(tool.get()).status, 0);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(savedProfile(i / 4).CpiLevel_X[i % 4], 30 + i) << "set " << i;
+    EXPECT_FALSE(pendingMarked());
+}
+
+TEST_F(Zuroctl, AChangeTheMouseDoesNotTakeExitsWithFourAndStaysPending)
+{
+    startMouseAndMonitor();
+    ASSERT_TRUE(rig.mouseCommand("fault fail-set 1"));
+    const ToolRun refused = run({"set", "--profile", "1", "PollingRate=1"});
+    EXPECT_EQ(refused.status, 4);
+    ASSERT_EQ(refused.lines.size(), 1u);
+    EXPECT_NE(refused.lines[0].find("the mouse did not take the change"), std::string::npos) << refused.lines[0];
+    EXPECT_EQ(savedProfile(1).PollingRate, 1) << "the files keep the change";
+    EXPECT_TRUE(pendingMarked());
+
+    ASSERT_TRUE(rig.mouseCommand("unplug"));
+    EXPECT_EQ(run({"set", "--profile", "1", "PollingRate=2"}).status, 4);
+    EXPECT_EQ(savedProfile(1).PollingRate, 2);
 }
 
 }  // namespace

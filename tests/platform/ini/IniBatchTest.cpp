@@ -227,6 +227,11 @@ TEST(IniBatch, UnreadableFileIsReportedAndNeverOverwritten)
     batch.writeInt("Setting", "CurrentProfile", 2);
     EXPECT_FALSE(batch.commit());
     EXPECT_TRUE(std::filesystem::is_directory(path));
+
+    // A FIFO without a writer is refused at once, not waited on.
+    const std::string fifo = folder.file("fifo.ini");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(IniBatch(fifo, false).readable());
 }
 
 TEST(IniBatchLock, HeldFromOpenUntilCommit)
