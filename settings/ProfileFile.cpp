@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/ini/IniBatch.h"
+#include "platform/ini/IniText.h"
 #include "settings/ChangeFlags.h"
 #include "settings/FixedText.h"
 #include "settings/RecordBytes.h"
@@ -168,6 +169,20 @@ bool loadProfileFile(ProfileRecord& profile, const std::string& path)
         return false;
     readProfile(file, profile);
     return true;
+}
+
+bool holdsProfile(const std::string& path)
+{
+    if (!canOpenForReading(path))
+        return false;
+    const platform::ini::IniBatch file(path, false);
+    if (!file.readable())
+        return false;
+    const std::string wanted = platform::ini::toLowerAscii(kSection);
+    for (const std::string& section : file.sectionNames())
+        if (platform::ini::toLowerAscii(section) == wanted)
+            return true;
+    return false;
 }
 
 bool saveProfileFile(const ProfileRecord& profile, const std::string& path)

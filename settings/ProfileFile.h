@@ -22,6 +22,9 @@ void writeProfile(platform::ini::IniBatch& file, const ProfileRecord& profile);
 
 // False when the file cannot be opened for reading; the profile is then unchanged.
 bool loadProfileFile(ProfileRecord& profile, const std::string& path);
+// True when the file can be read and holds the profile section: a file without it
+// is no profile (loading it would give a profile of missing values).
+bool holdsProfile(const std::string& path);
 bool saveProfileFile(const ProfileRecord& profile, const std::string& path);
 
 // Loads a file into profile slot 0-4 and marks all its button slots changed, so

@@ -4,6 +4,9 @@
 #include <fstream>
 #include <system_error>
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include "settings/ConfigKeys.h"
 #include "settings/ProfileFile.h"
 
@@ -21,6 +24,25 @@ bool copyReplacing(const std::string& from, const std::string& to)
     return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
 }
 
+// The file holds exactly the profile afterwards, and an existing file stays as it
+// was until the new one is complete: written beside it, then renamed over it.
+bool replaceWithProfile(const settings::ProfileRecord& profile, const std::string& path)
+{
+    std::string temporary = path + ".saving-XXXXXX";
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0)
+        return false;
+    ::close(descriptor);
+    std::error_code error;
+    if (settings::saveProfileFile(profile, temporary) && !fs::is_directory(path, error)) {
+        fs::rename(temporary, path, error);
+        if (!error)
+            return true;
+    }
+    fs::remove(temporary, error);
+    return false;
+}
+
 }  // namespace
 
 std::string profileFileTitle(const std::string& path)
@@ -36,6 +58,10 @@ bool loadProfileIntoEditedSlot(ApplicationCore& core, int slot, const std::strin
     }
     if (!std::ifstream(path) || fs::is_directory(path)) {
         error = path + ": cannot be opened";
+        return false;
+    }
+    if (!settings::holdsProfile(path)) {
+        error = path + ": holds no mouse profile";
         return false;
     }
     const std::string title = profileFileTitle(path);
@@ -58,9 +84,7 @@ bool saveSlotToProfileFile(const ApplicationCore& core, int slot, const std::str
         return false;
     }
     const std::string title = profileFileTitle(path);
-    std::error_code ignored;
-    fs::remove(path, ignored);
-    if (title.empty() || !settings::saveProfileFile(core.blocks.working->Profiles[slot], path)) {
+    if (title.empty() || !replaceWithProfile(core.blocks.working->Profiles[slot], path)) {
         error = path + ": cannot be written";
         return false;
     }
