@@ -4,7 +4,8 @@ namespace option::app {
 
 EmptyPage::EmptyPage(QWidget* parent, PageHost& host, const QString& art) : Page(parent, host)
 {
-    loadSkin(art, skin::ShapeMethod::Rectangle);
+    // Without controls the page needs no state images.
+    setSkin(skin::loadWindowBackground(art), {}, skin::ShapeMethod::Rectangle);
 }
 
 }  // namespace option::app

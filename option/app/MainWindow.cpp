@@ -112,7 +112,7 @@ void MainWindow::createControls()
             addButton(row, Role::Indicator, indicators++, rect, text,
                       [this, rect](int id) { return new skin::ColorSwatchButton(this, rect, id); });
         } else if (control.kind == layout::ControlKind::ChildWindow) {
-            createPages(rect);
+            pageArea_ = rect;
         } else if (named(entry, "Status line")) {
             statusLine_ = new StatusLine(this, rect, skin::loadProgramImage(qtext(control.picture)));
         } else if (named(entry, "LiftOnFlag")) {
@@ -190,19 +190,23 @@ skin::SkinButton* MainWindow::button(Role role) const
     return found.empty() ? nullptr : found.front();
 }
 
-void MainWindow::createPages(const QRect& area)
+Page* MainWindow::ensurePage(PageId id)
 {
-    for (int i = 0; i < kPageCount; ++i) {
-        const PageFactory& factory = environment_.pages[static_cast<std::size_t>(i)];
-        Page* page = factory ? factory(this, *this) : nullptr;
-        if (!page)
-            continue;
-        page->move(area.topLeft());
-        if (page->size().isEmpty())
-            page->resize(area.size());
-        page->hide();
-        pages_[static_cast<std::size_t>(i)] = page;
-    }
+    const auto index = static_cast<std::size_t>(id);
+    if (pages_[index])
+        return pages_[index];
+    const PageFactory& factory = environment_.pages[index];
+    Page* page = factory ? factory(this, *this) : nullptr;
+    if (!page)
+        return nullptr;
+    page->move(pageArea_.topLeft());
+    if (page->size().isEmpty())
+        page->resize(pageArea_.size());
+    page->hide();
+    pages_[index] = page;
+    page->reloadTexts(texts_);
+    page->refresh();
+    return page;
 }
 
 void MainWindow::startUp()
@@ -227,7 +231,7 @@ void MainWindow::selectPage(PageId id)
     for (int i = 0; i < kPageCount; ++i)
         if (pages_[static_cast<std::size_t>(i)] && static_cast<PageId>(i) != id)
             pages_[static_cast<std::size_t>(i)]->hide();
-    if (Page* shown = page(id))
+    if (Page* shown = ensurePage(id))
         shown->show();
     shownPage_ = id;
     const std::vector<skin::SkinButton*> tabs = buttons(Role::Tab);

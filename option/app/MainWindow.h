@@ -59,6 +59,7 @@ public:
     void resetToDefaults() override;
     void reloadTexts() override;
 
+    // The page of a tab; nullptr until the tab was first shown.
     Page* page(PageId id) const { return pages_[static_cast<std::size_t>(id)]; }
     PageId shownPage() const { return shownPage_; }
     QString statusLineText() const;
@@ -90,7 +91,9 @@ private:
                                 const std::function<skin::SkinButton*(int id)>& create);
     // The control a command id names; nullptr for another id.
     const Control* controlOf(int controlId) const;
-    void createPages(const QRect& area);
+    // A page is built the first time its tab is chosen (most sessions look at a
+    // few pages only), then refreshed and given its texts.
+    Page* ensurePage(PageId id);
     void startUp();
     void setWindowIcons();
     void showLanguageFlag();
@@ -124,6 +127,7 @@ private:
 
     std::vector<Control> controls_;
     std::array<Page*, kPageCount> pages_{};
+    QRect pageArea_;
     PageId shownPage_ = PageId::MainSettings;
     StatusLine* statusLine_ = nullptr;
     QLabel* liftOnPicture_ = nullptr;

@@ -2,12 +2,13 @@
 // The pages shown in the main window's page area, one per tab, and what the main
 // window offers them.
 //
-// A page is a skinned child window (SkinWindow) placed at "Page position". It
-// edits the working block of host.core() straight away; nothing reaches the
-// monitor or the files before the user applies. The main window calls
-//   refresh()      after start-up, a slot change, a load, a reset and the
+// A page is a skinned child window (SkinWindow) placed at "Page position", built
+// the first time its tab is chosen. It edits the working block of host.core()
+// straight away; nothing reaches the monitor or the files before the user
+// applies. The main window calls
+//   refresh()      once built, after a slot change, a load, a reset and the
 //                  monitor's notices: show the working block again;
-//   reloadTexts()  after start-up and after a language change: take the status
+//   reloadTexts()  once built and after a language change: take the status
 //                  texts of the controls from the table;
 // and shows and hides pages with show() and hide() when tabs are clicked (a page
 // that plays something while visible starts and stops it in showEvent and
