@@ -114,6 +114,9 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsLayoutPlaceAndTabsSwitchPages)
     };
     EXPECT_EQ(liftOnPictures(), 1) << "the LiftOnFlag picture shows";
     EXPECT_TRUE(buttonAt("Main")->isOn());
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(buttonAt("Apply"), &enter);
+    settle();
     saveScreenshot(window.get(), "main-window");
 
     ASSERT_TRUE(click("Color"));
