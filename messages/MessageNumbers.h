@@ -31,6 +31,8 @@ inline constexpr char kParleyMonitorWindowTitle[] = "VANTRO Parley Monitor";
 // ---- Named kernel objects ---------------------------------------------------
 // The monitor's single-instance mutex.
 inline constexpr char kMonitorInstanceName[] = "VANTRO_ZuroTarn_Mouse_Normal_Monitor";
+// The configuration application's single-instance mutex.
+inline constexpr char kOptionInstanceName[] = "Vantro_ZuroTarn_configure";
 // The settings block section (one SettingsBlock) and the lock that guards it;
 // both created by the monitor, opened by the application.
 inline constexpr char kSharedSectionName[] = "VANTRO_ZuroNoxa_Mouse_Share_Data";

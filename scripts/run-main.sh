@@ -16,13 +16,19 @@ export ZURO_HID_BACKEND=simulator
 export ZURO_DEBUG=1
 sim=""
 monitor=""
+option=""
 
 stop_all() {
   trap - INT TERM EXIT
   echo
   echo "run-main: stopping"
+  # The monitor closes the configuration application as it goes; it is ended
+  # here only if it is still open after that.
   if [ -n "$monitor" ] && kill -0 "$monitor" 2>/dev/null; then
     kill -TERM "$monitor"; wait "$monitor" || true
+  fi
+  if [ -n "$option" ] && kill -0 "$option" 2>/dev/null; then
+    kill -TERM "$option"; wait "$option" || true
   fi
   if [ -n "$sim" ] && kill -0 "$sim" 2>/dev/null; then
     kill -TERM "$sim"; wait "$sim" || true
@@ -68,4 +74,14 @@ for p in 0 1 2 3 4; do
   echo "run-main: profile $p \"$(value "$file" ProFileName)\": CPI levels$cpi, level $(value "$file" Cpi_X), polling rate $(value "$file" PollingRate), light effect $(value "$file" LightEffectType)"
 done
 echo "run-main: $(grep -c . "$work/reports.log") feature reports exchanged; the monitor keeps running. Ctrl-C stops everything."
+
+# With a display, the configuration application opens on the monitor's block:
+# what Apply changes goes to the simulated mouse.
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  "$dist/ZuroNoxaOption" 2>"$work/option.log" &
+  option=$!
+  echo "run-main: configuration application opened (ZuroNoxaOption); close it with Cancel or OK"
+else
+  echo "run-main: no display: the configuration application is not opened"
+fi
 wait "$monitor" || true

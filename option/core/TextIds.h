@@ -125,6 +125,17 @@ enum class TextId : int {
     CustomRed = 1153,
     CustomGreen = 1154,
     CustomBlue = 1155,
+
+    // Main window: what became of an apply (shown in the status line), the
+    // failures of the profile commands (message boxes) and the version line.
+    ApplyTaken = 1301,
+    ApplyNotTaken = 1302,
+    ApplyWithoutMonitor = 1303,
+    ApplyNotSaved = 1304,
+    ProfileLoadFailed = 1305,
+    ProfileSaveFailed = 1306,
+    ProfileTextTooLong = 1307,
+    VersionLine = 1308,  // "%s" the software version, then "%s" the firmware version
 };
 
 // By slot 0-4.
@@ -174,6 +185,8 @@ inline constexpr std::array kAllTextIds = {
     TextId::TrophyAward11, TextId::TrophyAward12, TextId::TrophyAward13,
     TextId::CpiLevelSelect, TextId::CpiLevelEnable, TextId::CpiXSlider, TextId::CpiXSpin,
     TextId::CpiYSlider, TextId::CpiYSpin, TextId::CpiXYLink, TextId::CustomColorSwatch,
-    TextId::ColorSpectrum, TextId::CustomRed, TextId::CustomGreen, TextId::CustomBlue};
+    TextId::ColorSpectrum, TextId::CustomRed, TextId::CustomGreen, TextId::CustomBlue,
+    TextId::ApplyTaken, TextId::ApplyNotTaken, TextId::ApplyWithoutMonitor, TextId::ApplyNotSaved,
+    TextId::ProfileLoadFailed, TextId::ProfileSaveFailed, TextId::ProfileTextTooLong, TextId::VersionLine};
 
 }  // namespace option::core

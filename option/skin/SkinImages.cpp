@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <future>
+
 #include "platform/system/DebugOutput.h"
 #include "platform/system/ProgramFolder.h"
 
@@ -77,8 +79,16 @@ QImage loadWindowBackground(const QString& window)
 
 StateImages loadWindowStateImages(const QString& window)
 {
-    return {loadWindowPicture(window, QStringLiteral("normal")), loadWindowPicture(window, QStringLiteral("hover")),
-            loadWindowPicture(window, QStringLiteral("pressed")), loadWindowPicture(window, QStringLiteral("disabled"))};
+    // Four window-sized pictures are most of a window's start: they are decoded
+    // side by side (QImage is reentrant), each future joined before returning.
+    const auto load = [&window](const char* state) {
+        return std::async(std::launch::async, [window, state] { return loadWindowPicture(window, QLatin1String(state)); });
+    };
+    std::future<QImage> hover = load("hover");
+    std::future<QImage> pressed = load("pressed");
+    std::future<QImage> disabled = load("disabled");
+    QImage normal = loadWindowPicture(window, QStringLiteral("normal"));
+    return {std::move(normal), hover.get(), pressed.get(), disabled.get()};
 }
 
 QImage loadWindowPicture(const QString& window, const QString& picture)

@@ -1,0 +1,23 @@
+#include "option/app/Page.h"
+
+#include <QString>
+
+#include "option/app/EmptyPage.h"
+#include "option/layout/MainWindowLayout.h"
+#include "option/layout/SkinPictures.h"
+
+namespace option::app {
+
+PageFactories defaultPageFactories()
+{
+    // The art folders of the pages, in tab order, as the layout table names them.
+    const std::vector<std::string_view> arts = layout::splitPictureList(layout::main_window::kPages);
+    PageFactories factories;
+    for (std::size_t i = 0; i < factories.size() && i < arts.size(); ++i) {
+        const QString art = QString::fromUtf8(arts[i].data(), static_cast<qsizetype>(arts[i].size()));
+        factories[i] = [art](QWidget* parent, PageHost& host) -> Page* { return new EmptyPage(parent, host, art); };
+    }
+    return factories;
+}
+
+}  // namespace option::app
