@@ -31,6 +31,11 @@ void MacroRecording::start(const settings::MacroRecord& macro, int insertAt, boo
     capturing_ = keys_.install(*this);
 }
 
+void MacroRecording::startEmpty(bool delays)
+{
+    start(settings::MacroRecord{}, 0, delays);
+}
+
 void MacroRecording::stop()
 {
     if (capturing_)

@@ -24,6 +24,8 @@ public:
     // and passes 0). `delays`: the delay button is on. The recording runs even
     // when the keyboard cannot be taken; it then captures nothing.
     void start(const settings::MacroRecord& macro, int insertAt, bool delays);
+    // "Start Record": the macro's events are replaced by what is recorded.
+    void startEmpty(bool delays);
     // Removes the key source; the events recorded stay in events().
     void stop();
 

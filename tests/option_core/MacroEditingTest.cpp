@@ -148,8 +148,10 @@ TEST(MacroRecorder, RepeatsAreIgnoredAndDelaysAreCapped)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(settings::macroEventWord(macro->Events[i]), settings::macroEventWord(expected[i])) << i;
 
-    recording.start(*macro, 0, false);
-    keys.tap('C', 5000);
+    recording.startEmpty(false);
+    keys.key('C', false, 5000);
+    keys.key('C', true, 5300);
+    ASSERT_EQ(recording.events().size(), 2u);
     EXPECT_EQ(recording.events()[0].DelayMs, 0);  // delays off
     EXPECT_EQ(recording.insertionPoint(), 2);
 }
