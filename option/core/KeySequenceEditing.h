@@ -86,6 +86,13 @@ void setLoopTimes(settings::MacroRecord& macro, bool looping, int times);
 bool loopBoxChecked(const settings::MacroRecord& macro);
 int loopTimesShown(const settings::MacroRecord& macro);
 
+// Keys the key sequence panel swallows (Enter, Esc, Space, by virtual key), so
+// that a key recorded presses no button; the manager itself ignores Enter and Esc.
+constexpr bool keySequencePanelSwallows(std::uint8_t virtualKey)
+{
+    return virtualKey == 13 || virtualKey == 27 || virtualKey == 32;
+}
+
 // The macro's events in use, 0-500 whatever its stored count says.
 int eventCount(const settings::MacroRecord& macro);
 
