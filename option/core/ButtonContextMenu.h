@@ -32,12 +32,12 @@ struct MenuItemModel {
 
 // What a chosen command asks of the page.
 enum class ButtonMenuAction {
-    AssignFunction,   // give the slot `choice.code` (with its data for macros, timers, devices)
+    AssignFunction,   // give the slot `function` (with its data for macros, timers, devices)
     AssignShortcut,   // open the shortcut dialog; OK assigns code 5
     AssignProgram,    // open the program-launch dialog; OK assigns code 15
     SelectPlayer,     // open the player dialog on the profile's MediaOption
     CreateNewMacro,   // open the macro manager on a new macro
-    EditMacroSet,     // open the macro manager on `set`
+    EditMacroSet,     // open the macro manager on `macroSet`
     CreateTimer,      // open the create-timer dialog
     EditDeleteTimer,  // open the timer list dialog
 };
