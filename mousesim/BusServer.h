@@ -18,51 +18,35 @@
 #include <string>
 #include <vector>
 
+#include "mousesim/DeviceSide.h"
 #include "mousesim/SeqPacket.h"
 
 namespace mousesim {
 
-struct BusIdentity {
-    std::uint16_t vendorId = 0;
-    std::uint16_t productId = 0;
-    std::uint16_t version = 0;
-};
-
-// What the feature device asks of the mouse.
-class FeatureCollection {
-public:
-    virtual ~FeatureCollection() = default;
-    virtual bool setFeature(std::span<const std::uint8_t> report) = 0;
-    // Exactly `length` bytes, or nothing when the read fails.
-    virtual std::optional<std::vector<std::uint8_t>> getFeature(std::uint8_t reportId, std::size_t length) = 0;
-};
-
-class BusServer {
+class BusServer final : public DeviceSide {
 public:
     BusServer(std::string folder, BusIdentity identity, FeatureCollection& features);
-    ~BusServer();
+    ~BusServer() override;
     BusServer(const BusServer&) = delete;
     BusServer& operator=(const BusServer&) = delete;
 
     // Puts both device sockets in place; false, leaving none, when one fails.
-    bool plugIn();
+    bool plugIn() override;
     // Removes the device sockets and closes every connection.
-    void unplug();
-    bool pluggedIn() const { return !devices_.empty(); }
+    void unplug() override;
+    bool pluggedIn() const override { return !devices_.empty(); }
     // Changes on every plug and unplug: the poll entries handed out before are stale.
-    std::uint64_t generation() const { return generation_; }
+    std::uint64_t generation() const override { return generation_; }
 
     // Sends one input report to every input reader of the event device; a reader
     // whose queue is full misses it. Returns how many readers got it.
-    std::size_t sendInputReport(std::span<const std::uint8_t> report);
-    std::size_t inputReaderCount() const;
+    std::size_t sendInputReport(std::span<const std::uint8_t> report) override;
+    std::size_t inputReaderCount() const override;
     std::size_t connectionCount() const { return connections_.size(); }
-    std::uint64_t missedInputReports() const { return missedInputReports_; }
+    std::uint64_t missedInputReports() const override { return missedInputReports_; }
 
-    void appendPollEntries(std::vector<pollfd>& entries) const;
-    // `entries` are those appendPollEntries gave, with their results, in the same
-    // order and of the same generation.
-    void handlePollEntries(std::span<const pollfd> entries);
+    void appendPollEntries(std::vector<pollfd>& entries) const override;
+    void handlePollEntries(std::span<const pollfd> entries) override;
 
     std::string devicePath(std::string_view name) const;
 

@@ -6,10 +6,14 @@ namespace {
 Invocation parseServe(std::span<const std::string> args)
 {
     ServeOptions options;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        if (i + 1 >= args.size()) return UsageError{option + " expects a value"};
-        const std::string& value = args[i + 1];
+        if (option == "--uhid") {
+            options.uhid = true;
+            continue;
+        }
+        if (++i >= args.size()) return UsageError{option + " expects a value"};
+        const std::string& value = args[i];
         if (option == "--state") {
             options.stateFile = value;
         } else if (option == "--log") {
@@ -30,7 +34,7 @@ Invocation parseServe(std::span<const std::string> args)
 }  // namespace
 
 const char* const kUsageText =
-    "usage: mousesim serve --state FILE --log FILE [--vendor ID]\n"
+    "usage: mousesim serve --state FILE --log FILE [--vendor ID] [--uhid]\n"
     "       mousesim plug | unplug | status\n"
     "       mousesim press N | release N            (device button 0-17)\n"
     "       mousesim event CODE VALUE\n"

@@ -1,7 +1,8 @@
 #pragma once
 // The simulator's command line: `mousesim serve --state FILE --log FILE
-// [--vendor ID]` runs the simulated mouse in the foreground, plugged in; every
-// other form is one command for the running simulator (ControlCommand.h).
+// [--vendor ID] [--uhid]` runs the simulated mouse in the foreground, plugged
+// in, on the virtual bus or, with --uhid, as a kernel HID device; every other
+// form is one command for the running simulator (ControlCommand.h).
 
 #include <cstdint>
 #include <filesystem>
@@ -18,6 +19,7 @@ struct ServeOptions {
     std::filesystem::path stateFile;
     std::filesystem::path logFile;
     std::optional<std::uint16_t> vendorId;  // the mouse's own when unset
+    bool uhid = false;                      // through /dev/uhid instead of the virtual bus
 };
 
 struct ControlInvocation {

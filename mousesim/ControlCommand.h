@@ -5,11 +5,13 @@
 //   press N | release N                 device button 0-17
 //   event CODE VALUE                    event report with that code (0-255) and 16-bit value
 //   input BYTE...                       this input report exactly, bytes as two-digit hex
-//                                       (1-64 bytes; for tests of the host's filtering)
+//                                       (1-64 bytes; for tests of the host's filtering; on
+//                                       uhid the kernel drops it unless it is a whole report 3)
 //   fault busy N | fault fail-set N | fault fail-get N | fault unplug-after N
 //   fault bad-checksum | fault flash-fail-at BLOCK
 //   wait-input-readers N [MS]           answers once N connections read the event
-//                                       collection's input, refused after MS (default 5000)
+//                                       collection's input, refused after MS (default 5000);
+//                                       on uhid the count is 1 while any program has it open
 //
 // Numbers are decimal or 0x-prefixed hexadecimal.
 

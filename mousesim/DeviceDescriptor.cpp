@@ -82,4 +82,10 @@ std::vector<std::uint8_t> combinedDescriptor() {
     return d;
 }
 
+std::optional<std::size_t> featureReportLength(std::uint8_t reportId) {
+    for (const auto& [id, length] : kFeatureReports)
+        if (id == reportId) return length;
+    return std::nullopt;
+}
+
 }  // namespace mousesim

@@ -4,7 +4,9 @@
 // (input report 3) and the feature collection (every feature report at its
 // full length).
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace mousesim {
@@ -20,5 +22,8 @@ std::vector<std::uint8_t> eventCollectionDescriptor();
 std::vector<std::uint8_t> featureCollectionDescriptor();
 // Both collections in one descriptor, as one interface carrying both.
 std::vector<std::uint8_t> combinedDescriptor();
+// The length the feature collection gives report `reportId` (report ID byte
+// included); nothing for a report it does not have.
+std::optional<std::size_t> featureReportLength(std::uint8_t reportId);
 
 }  // namespace mousesim

@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include "mousesim/BusPaths.h"
+#include "mousesim/BusServer.h"
 #include "mousesim/DeviceDescriptor.h"
+#include "mousesim/UhidDevice.h"
 
 namespace mousesim {
 namespace {
@@ -54,10 +56,18 @@ std::optional<std::string> Simulator::start()
     model_ = std::make_unique<DeviceModel>(loaded.memory, std::move(environment));
 
     const BusIdentity identity{options_.vendorId.value_or(kVendorId), kProductId, kDeviceVersion};
-    bus_ = std::make_unique<BusServer>(busFolder_, identity, *this);
+    if (options_.uhid) {
+        std::string error;
+        host_ = UhidDevice::open(identity, *this, error);
+        if (!host_) return error;
+    } else {
+        host_ = std::make_unique<BusServer>(busFolder_, identity, *this);
+    }
     control_ = std::make_unique<ControlServer>(controlPath, *this);
     if (!control_->start()) return "cannot create the control socket " + controlPath;
-    if (!bus_->plugIn()) return std::string("cannot create the device sockets in ") + busFolder_;
+    if (!host_->plugIn())
+        return options_.uhid ? std::string("cannot create the device through /dev/uhid")
+                             : std::string("cannot create the device sockets in ") + busFolder_;
     return std::nullopt;
 }
 
@@ -69,18 +79,18 @@ void Simulator::run()
         entries.push_back({stopFd_, POLLIN, 0});
         const std::size_t controlBegin = entries.size();
         control_->appendPollEntries(entries);
-        const std::size_t busBegin = entries.size();
-        bus_->appendPollEntries(entries);
-        const std::uint64_t busGeneration = bus_->generation();
+        const std::size_t hostBegin = entries.size();
+        host_->appendPollEntries(entries);
+        const std::uint64_t hostGeneration = host_->generation();
 
         const int ready = poll(entries.data(), entries.size(), control_->millisecondsToNextDeadline());
         if (ready < 0 && errno == EINTR) continue;
         if (ready < 0 || entries[0].revents != 0) break;
 
         const std::span<const pollfd> all(entries);
-        control_->handlePollEntries(all.subspan(controlBegin, busBegin - controlBegin));
-        // A plug or unplug just now made the bus's entries stale; the next round has fresh ones.
-        if (bus_->generation() == busGeneration) bus_->handlePollEntries(all.subspan(busBegin));
+        control_->handlePollEntries(all.subspan(controlBegin, hostBegin - controlBegin));
+        // A plug or unplug just now made the host side's entries stale; the next round has fresh ones.
+        if (host_->generation() == hostGeneration) host_->handlePollEntries(all.subspan(hostBegin));
         followPlugState();
         control_->answerDueWaits();
     }
@@ -91,25 +101,26 @@ void Simulator::shutDown()
 {
     if (stopped_ || !model_) return;
     stopped_ = true;
-    bus_->unplug();
-    control_->stop();
+    // A start that failed may have left either one unmade.
+    if (host_) host_->unplug();
+    if (control_) control_->stop();
     saveStateFile(options_.stateFile, model_->memory());
 }
 
 void Simulator::followPlugState()
 {
-    if (model_->isPlugged() == bus_->pluggedIn()) return;
+    if (model_->isPlugged() == host_->pluggedIn()) return;
     if (model_->isPlugged()) {
-        if (!bus_->plugIn()) model_->unplug();
+        if (!host_->plugIn()) model_->unplug();
     } else {
-        bus_->unplug();
+        host_->unplug();
     }
 }
 
 void Simulator::sendInputReport(std::span<const std::uint8_t> report)
 {
     if (!firstSendNs_) firstSendNs_ = monotonicNanoseconds();
-    bus_->sendInputReport(report);
+    host_->sendInputReport(report);
 }
 
 control::Reply Simulator::eventReply(bool sent, std::string_view refusal)
@@ -137,7 +148,7 @@ control::Reply Simulator::execute(const ControlCommand& command)
         case Verb::Plug:
             if (!model_->plug()) return refused("the mouse is plugged in already");
             followPlugState();
-            if (!model_->isPlugged()) return refused("the device sockets could not be created");
+            if (!model_->isPlugged()) return refused("the device could not be created");
             break;
         case Verb::Unplug:
             if (!model_->unplug()) return refused("the mouse is unplugged already");
@@ -174,8 +185,8 @@ std::string Simulator::statusText() const
     char vendor[16];
     std::snprintf(vendor, sizeof vendor, "0x%04X", options_.vendorId.value_or(kVendorId));
     return formatStatus(model_->status()) + "vendor " + vendor + "\n" + "input-readers " +
-           std::to_string(bus_->inputReaderCount()) + "\n" + "missed-input-reports " +
-           std::to_string(bus_->missedInputReports()) + "\n";
+           std::to_string(host_->inputReaderCount()) + "\n" + "missed-input-reports " +
+           std::to_string(host_->missedInputReports()) + "\n";
 }
 
 bool Simulator::setFeature(std::span<const std::uint8_t> report) { return model_->setFeature(report); }

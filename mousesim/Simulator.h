@@ -1,6 +1,6 @@
 #pragma once
-// `mousesim serve`: the simulated mouse on the virtual bus, driven through the
-// control socket. One thread runs everything on one poll loop, so every call
+// `mousesim serve`: the simulated mouse on the virtual bus, or with `--uhid` on
+// the kernel's HID stack, driven through the control socket. One thread runs everything on one poll loop, so every call
 // into the device model is serialized. SIGTERM and SIGINT reach the loop
 // through a signal descriptor and stop it cleanly: the device and control
 // sockets are removed and the mouse's memory is saved.
@@ -10,10 +10,10 @@
 #include <optional>
 #include <string>
 
-#include "mousesim/BusServer.h"
 #include "mousesim/CommandLine.h"
 #include "mousesim/ControlServer.h"
 #include "mousesim/DeviceModel.h"
+#include "mousesim/DeviceSide.h"
 #include "mousesim/SeqPacket.h"
 
 namespace mousesim {
@@ -31,7 +31,7 @@ public:
     void shutDown();
 
     control::Reply execute(const ControlCommand& command) override;
-    std::size_t inputReaderCount() const override { return bus_ ? bus_->inputReaderCount() : 0; }
+    std::size_t inputReaderCount() const override { return host_ ? host_->inputReaderCount() : 0; }
 
     bool setFeature(std::span<const std::uint8_t> report) override;
     std::optional<std::vector<std::uint8_t>> getFeature(std::uint8_t reportId, std::size_t length) override;
@@ -51,7 +51,7 @@ private:
     FileLineSink log_;
     std::unique_ptr<FileStateStore> state_;
     std::unique_ptr<DeviceModel> model_;
-    std::unique_ptr<BusServer> bus_;
+    std::unique_ptr<DeviceSide> host_;  // the virtual bus or the kernel
     std::unique_ptr<ControlServer> control_;
     std::optional<std::uint64_t> firstSendNs_;  // of the command being carried out
     bool stopped_ = false;

@@ -90,6 +90,17 @@ TEST(CommandLineTest, ServeNeedsItsStateAndLogFiles)
     const Invocation plain = parse("serve --log l.txt --state s.txt");
     ASSERT_TRUE(std::holds_alternative<ServeOptions>(plain));
     EXPECT_FALSE(std::get<ServeOptions>(plain).vendorId);
+    EXPECT_FALSE(std::get<ServeOptions>(plain).uhid);
+
+    // The flag takes no value, wherever it stands.
+    for (const char* line : {"serve --uhid --state s.txt --log l.txt", "serve --state s.txt --uhid --log l.txt",
+                             "serve --state s.txt --log l.txt --uhid"}) {
+        const Invocation parsed = parse(line);
+        const auto* uhid = std::get_if<ServeOptions>(&parsed);
+        ASSERT_NE(uhid, nullptr) << line;
+        EXPECT_TRUE(uhid->uhid) << line;
+        EXPECT_EQ(uhid->logFile, "l.txt") << line;
+    }
 
     for (const char* line : {"serve", "serve --state s.txt", "serve --log l.txt", "serve --state s --log l --vendor",
                              "serve --state s --log l --vendor 0x10000", "serve --state s --log l --port 1"}) {

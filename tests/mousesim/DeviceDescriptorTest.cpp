@@ -35,5 +35,14 @@ TEST(DeviceDescriptor, CombinedDescriptorHoldsBothCollections) {
     EXPECT_EQ(caps[1].usagePage, 0x000B);
 }
 
+// A kernel read of a feature report is answered at these lengths.
+TEST(DeviceDescriptor, FeatureReportLengthsAreThoseTheHostReads) {
+    const std::pair<std::uint8_t, std::size_t> reads[] = {{4, 3},  {5, 3},   {6, 31},  {7, 59},  {8, 2082},
+                                                          {9, 6},  {12, 1028}, {15, 6}, {28, 3}};
+    for (const auto& [id, length] : reads) EXPECT_EQ(featureReportLength(id), length) << int{id};
+    EXPECT_FALSE(featureReportLength(3)) << "the event report is an input report";
+    EXPECT_FALSE(featureReportLength(0x63));
+}
+
 }  // namespace
 }  // namespace mousesim::test

@@ -197,6 +197,17 @@ TEST_F(SimulatorProgramTest, ASecondSimulatorDoesNotStartBesideARunningOne)
     EXPECT_TRUE(exists(device("zuro-mouse-event")));
 }
 
+TEST_F(SimulatorProgramTest, OnAMachineWithoutUhidTheKernelDeviceRefusesToStart)
+{
+    if (exists("/dev/uhid")) GTEST_SKIP() << "this machine can make kernel HID devices";
+    const auto run = runProgram(MOUSESIM_PROGRAM, {"serve", "--uhid", "--state", files.file("state.txt"), "--log",
+                                                   files.file("report.log")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("/dev/uhid"), std::string::npos) << run.err;
+    EXPECT_FALSE(exists(device("zuro-mouse-event"))) << "nothing on the bus instead";
+    EXPECT_FALSE(exists(busFolder() + "control.sock"));
+}
+
 TEST_F(SimulatorProgramTest, SocketsLeftByAKilledSimulatorDoNotStopTheNextOne)
 {
     startServe();
