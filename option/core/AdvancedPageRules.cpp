@@ -5,17 +5,9 @@
 namespace option::core {
 namespace {
 
-bool store(std::int32_t& field, int value, ControlRange range)
-{
-    if (!range.contains(value) || field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 bool storeFlag(std::int32_t& field, bool on)
 {
-    return store(field, on ? 1 : 0, ControlRange{0, 1});
+    return storeInRange(field, on ? 1 : 0, kFlagRange);
 }
 
 }  // namespace
@@ -58,12 +50,12 @@ bool trailsShown(const settings::ProfileRecord& profile)
 
 bool setSoundVolume(settings::ProfileRecord& profile, int volume)
 {
-    return store(profile.SoundVolume, volume, kSoundVolumeRange);
+    return storeInRange(profile.SoundVolume, volume, kSoundVolumeRange);
 }
 
 bool setPollingRate(settings::ProfileRecord& profile, int code)
 {
-    return store(profile.PollingRate, code, kPollingRateRange);
+    return storeInRange(profile.PollingRate, code, kPollingRateRange);
 }
 
 bool setAngleSnapping(settings::ProfileRecord& profile, bool on)
@@ -73,7 +65,7 @@ bool setAngleSnapping(settings::ProfileRecord& profile, bool on)
 
 bool setAngleSnap(settings::ProfileRecord& profile, int value)
 {
-    return store(profile.ASnap, value, kAngleSnapRange);
+    return storeInRange(profile.ASnap, value, kAngleSnapRange);
 }
 
 bool setSensorAlignmentOn(settings::ProfileRecord& profile, bool on)
@@ -83,7 +75,7 @@ bool setSensorAlignmentOn(settings::ProfileRecord& profile, bool on)
 
 bool setSensorAlignment(settings::ProfileRecord& profile, int value)
 {
-    return store(profile.SAlignment, value, kSensorAlignmentRange);
+    return storeInRange(profile.SAlignment, value, kSensorAlignmentRange);
 }
 
 bool setSensorAlignmentFromSpin(settings::ProfileRecord& profile, int spinValue)

@@ -7,7 +7,7 @@
 #include <array>
 #include <string_view>
 
-#include "option/core/MainSettingsRules.h"
+#include "option/core/ControlRange.h"
 #include "settings/ProfileRecord.h"
 
 namespace option::core {

@@ -1,6 +1,7 @@
 #include "option/core/ButtonPageRules.h"
 
 #include "settings/ButtonSlots.h"
+#include "settings/FixedText.h"
 #include "settings/FunctionCodes.h"
 
 namespace option::core {
@@ -70,6 +71,13 @@ std::optional<int> hoverPictureIndex(const settings::ProfileRecord& profile, int
     if (first && second)
         return slot + 24;
     return slot + 36;
+}
+
+std::string initialProgramPath(const settings::ButtonAssignment& slot)
+{
+    if (slot.FunctionCode != settings::kFunctionProgramLaunch)
+        return {};
+    return std::string(settings::fieldText(slot.ProgramPath));
 }
 
 bool setOrientation(settings::ProfileRecord& profile, int orientation)

@@ -3,6 +3,7 @@
 // click on a slot opens its menu (or only dismisses the menu that was open), the
 // picture shown while a slot is hovered, and the hand orientation.
 #include <optional>
+#include <string>
 
 #include "settings/ProfileRecord.h"
 
@@ -42,6 +43,10 @@ inline constexpr int kHoverPictureCount = 60;
 // The picture of hovered control `controlId`; nullopt for controls other than
 // the slot buttons 200-223.
 std::optional<int> hoverPictureIndex(const settings::ProfileRecord& profile, int controlId);
+
+// The program-launch dialog starts with the slot's path when the slot already
+// launches a program, and empty otherwise.
+std::string initialProgramPath(const settings::ButtonAssignment& slot);
 
 inline constexpr int kOrientationRight = 0;
 inline constexpr int kOrientationLeft = 1;

@@ -3,21 +3,9 @@
 #include "settings/SliderPositions.h"
 
 namespace option::core {
-namespace {
-
-bool store(std::int32_t& field, int value, ControlRange range)
-{
-    if (!range.contains(value) || field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
-
 bool setSensitivity(settings::ProfileRecord& profile, int sensitivity)
 {
-    return store(profile.Sensitivity, sensitivity, kSensitivityRange);
+    return storeInRange(profile.Sensitivity, sensitivity, kSensitivityRange);
 }
 
 bool setSensitivityFromSpin(settings::ProfileRecord& profile, int spinValue)
@@ -29,17 +17,17 @@ bool setSensitivityFromSpin(settings::ProfileRecord& profile, int spinValue)
 
 bool setScrollSpeed(settings::ProfileRecord& profile, int lines)
 {
-    return store(profile.ScrollWheelSpeed, lines, kScrollSpeedRange);
+    return storeInRange(profile.ScrollWheelSpeed, lines, kScrollSpeedRange);
 }
 
 bool setScrollOnePage(settings::ProfileRecord& profile, bool onePage)
 {
-    return store(profile.ScrollWheelFlag, onePage ? 1 : 0, ControlRange{0, 1});
+    return storeInRange(profile.ScrollWheelFlag, onePage ? 1 : 0, kFlagRange);
 }
 
 bool setTiltSpeed(settings::ProfileRecord& profile, int characters)
 {
-    return store(profile.TiltSpeed, characters, kTiltSpeedRange);
+    return storeInRange(profile.TiltSpeed, characters, kTiltSpeedRange);
 }
 
 bool setDoubleClickPosition(settings::ProfileRecord& profile, int position)

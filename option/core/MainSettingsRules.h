@@ -4,16 +4,10 @@
 // the one-page scroll pair and the double-click slider with its table. Each
 // setter stores a value within the control's range and says whether the
 // profile changed; a value outside the range changes nothing.
+#include "option/core/ControlRange.h"
 #include "settings/ProfileRecord.h"
 
 namespace option::core {
-
-struct ControlRange {
-    int min;
-    int max;
-
-    constexpr bool contains(int value) const { return value >= min && value <= max; }
-};
 
 inline constexpr ControlRange kSensitivityRange{1, 11};
 inline constexpr int kSensitivitySpinOffset = 6;

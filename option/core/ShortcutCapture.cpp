@@ -1,5 +1,6 @@
 #include "option/core/ShortcutCapture.h"
 
+#include "settings/FunctionCodes.h"
 #include "settings/KeyUsageTable.h"
 #include "settings/ShortcutKey.h"
 
@@ -15,6 +16,13 @@ bool isSingleBox(std::uint8_t box)
 }
 
 }  // namespace
+
+ShortcutCapture ShortcutCapture::forSlot(const settings::ButtonAssignment& slot)
+{
+    if (slot.FunctionCode != settings::kFunctionShortcut || !settings::hasShortcut(slot))
+        return ShortcutCapture(0, 0);
+    return ShortcutCapture(settings::shortcutKey(slot), settings::shortcutModifiers(slot));
+}
 
 void ShortcutCapture::keyMessage(const KeyMessage& message)
 {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "option/core/KeyCapture.h"
+#include "settings/ButtonAssignment.h"
 
 namespace option::core {
 
@@ -17,8 +18,11 @@ struct ShortcutResult {
 
 class ShortcutCapture : public KeyListener {
 public:
-    // The slot's current key (0: none yet) and ShortcutModifiers.
+    // The current key (0: none yet) and ShortcutModifiers.
     ShortcutCapture(std::uint8_t key, std::uint8_t modifiers) : key_(key), boxes_(modifiers) {}
+    // The dialog opened on a slot: its shortcut when it holds one; no key and no
+    // box otherwise (the bytes of another function are no shortcut).
+    static ShortcutCapture forSlot(const settings::ButtonAssignment& slot);
 
     // Every translatable key message replaces the key, press or release alike.
     void keyMessage(const KeyMessage& message) override;

@@ -184,6 +184,11 @@ TEST_F(ButtonMenu, ClicksHoverPicturesAndOrientation)
     profile.MacroKeyInfo[3].FunctionCode = 6;
     EXPECT_EQ(hoverPictureIndex(profile, 223), 59);
 
+    settings::setFieldText(profile.MacroKeyInfo[9].ProgramPath, "/usr/bin/gimp");
+    EXPECT_EQ(initialProgramPath(profile.MacroKeyInfo[9]), "");
+    profile.MacroKeyInfo[9].FunctionCode = settings::kFunctionProgramLaunch;
+    EXPECT_EQ(initialProgramPath(profile.MacroKeyInfo[9]), "/usr/bin/gimp");
+
     EXPECT_TRUE(setOrientation(profile, kOrientationLeft));
     EXPECT_TRUE(showsLeftHand(profile));
     EXPECT_FALSE(setOrientation(profile, 2));

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "option/core/PlayerChoice.h"
 #include "option/core/ShortcutCapture.h"
 #include "option/core/TimerDialogs.h"
 #include "settings/FixedText.h"
+#include "settings/FunctionCodes.h"
 #include "settings/ShortcutKey.h"
 #include "tests/option_core/FakeKeySource.h"
 
@@ -93,6 +96,14 @@ TEST(ShortcutCaptureRule, TheLastKeyWinsAndNoneStandsAlone)
     capture.toggle(settings::kShortcutNone);
     EXPECT_EQ(capture.result()->modifiers, settings::kShortcutCtrl | settings::kShortcutShift);
     EXPECT_FALSE(capture.boxEnabled(settings::kShortcutCtrl | settings::kShortcutAlt));
+
+    auto slot = std::make_unique<settings::ButtonAssignment>();
+    slot->FunctionCode = settings::kFunctionMacro;  // its first event is no shortcut
+    slot->MacroEventCount = 2;
+    slot->MacroEvents[0] = {4, settings::kShortcutCtrl, 0};
+    EXPECT_EQ(ShortcutCapture::forSlot(*slot).result(), std::nullopt);
+    slot->FunctionCode = settings::kFunctionShortcut;
+    EXPECT_EQ(ShortcutCapture::forSlot(*slot).result()->modifiers, settings::kShortcutCtrl);
 
     EXPECT_EQ(playerName(2), "VLC media player");
     EXPECT_EQ(playerName(4), "");
