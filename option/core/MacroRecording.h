@@ -2,9 +2,9 @@
 // Recording keys into a macro. While a recording runs, the key source delivers
 // every keystroke here: a key message that repeats the previous one (a held
 // key's auto-repeat) is ignored, keys outside the key code table are ignored,
-// the others are inserted at the insertion point with the time since the
-// previous captured key as the delay before them (at most 65535 ms). At 500
-// events the recording stops by itself.
+// the others are inserted at the insertion point and, while delays are on, the
+// time since the previous captured key becomes the delay before them (at most
+// 65535 ms). At 500 events the recording stops by itself.
 #include <cstdint>
 #include <optional>
 #include <vector>
