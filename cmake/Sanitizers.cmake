@@ -9,3 +9,17 @@ if(ZURO_TSAN)
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
   add_link_options(-fsanitize=thread)
 endif()
+# The libFuzzer build: every library is compiled with the fuzzer's coverage and
+# the sanitizers, so the fuzz targets link the real libraries; only the targets
+# themselves link libFuzzer's main (tests/fuzz).
+if(ZURO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ZURO_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  if(ZURO_SANITIZE OR ZURO_TSAN)
+    message(FATAL_ERROR "ZURO_FUZZ brings its own sanitizers")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

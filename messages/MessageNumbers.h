@@ -190,6 +190,19 @@ struct ParleyKeyPayload {
 static_assert(sizeof(ParleyPresencePayload) == 28);
 static_assert(sizeof(ParleyKeyPayload) == 10);
 
+// ---- Firmware upgrader ------------------------------------------------------------
+// Its main dialog and its single-instance mutex. It closes the monitor's window
+// (kMonitorWindowTitle) before it takes over the mouse.
+inline constexpr char kUpgraderWindowTitle[] = "VANTRO Zuro Vell Lumic Noxa Edition Firmware update";
+inline constexpr char kUpgraderInstanceName[] = "VANTRO_ZuroTarn_Mouse_Firmware_Update";
+// transfer thread -> upgrader window: block wParam was taken by the mouse.
+inline constexpr MessageId kUpgraderBlockSent = 1424;
+// transfer thread -> upgrader window: the update ended, lParam 1 done, 0 failed.
+inline constexpr MessageId kUpgraderResult = 1426;
+// The upgrader window's one-shot timer that loads the image and starts the transfer.
+inline constexpr std::uint32_t kUpgraderStartTimer = 100;
+inline constexpr std::uint32_t kUpgraderStartDelayMs = 1000;
+
 // ---- Inside the monitor --------------------------------------------------------
 // Thread messages of the device worker: wParam = job, lParam = macro number for job 6.
 inline constexpr MessageId kWorkerJob = 1649;

@@ -8,7 +8,6 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev
   libqt6svg6 qt6-qpa-plugins
   libudev-dev libx11-dev libxtst-dev libxi-dev libcurl4-openssl-dev
-  libgif-dev fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
   trayer
@@ -18,6 +17,12 @@ packages=(
   # Fonts of the skinned windows ("Arial" and the stand-ins for the others); GIF
   # writing for the artwork and its tests.
   fonts-liberation fonts-dejavu-core libgif-dev
+  # Pointer settings on GNOME (GIO's GSettings and the mouse schema); the
+  # private D-Bus bus of the KWin tests.
+  libglib2.0-dev gsettings-desktop-schemas dbus-daemon
+  # The feedback sounds: spoken at build time, read at run time. A private bus
+  # for the real-time request's test (dbus-daemon, above).
+  libsndfile1-dev espeak-ng
 )
 
 missing=()

@@ -21,6 +21,6 @@ bash scripts/build.sh build
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 ctest --test-dir build --output-on-failure -j 2 -LE gui
 if ctest --test-dir build -N -L gui | grep -q 'Total Tests: [1-9]'; then
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     ctest --test-dir build --output-on-failure -L gui
 fi

@@ -7,6 +7,8 @@ namespace settings {
 namespace {
 
 constexpr char kMacroOsdSection[] = "MacroOSD";
+constexpr char kMonitorSection[] = "Monitor";
+constexpr char kInputInjectorKey[] = "InputInjector";
 constexpr char kOsdSettingSection[] = "OSDSetting";
 constexpr std::size_t kOsdShowMacroNamesOffset = 12;
 constexpr std::size_t kOsdWordAOffset = 28;
@@ -50,6 +52,16 @@ bool writeDisControl(const InstallFolder& folder, int level)
 bool writeInfoData(const InstallFolder& folder, const InfoData& info)
 {
     return platform::ini::writeStruct(folder.configIni(), kConfigSection, kInfoDataKey, &info, sizeof info);
+}
+
+bool writeInputInjector(const InstallFolder& folder, std::string_view method)
+{
+    return platform::ini::writeString(folder.configIni(), kMonitorSection, kInputInjectorKey, method);
+}
+
+std::string readInputInjector(const InstallFolder& folder)
+{
+    return platform::ini::readString(folder.configIni(), kMonitorSection, kInputInjectorKey, "");
 }
 
 bool writeProfileFileName(const InstallFolder& folder, int slot, std::string_view title)

@@ -29,6 +29,11 @@ bool writeProfileFileName(const InstallFolder& folder, int slot, std::string_vie
 // The macro whose name the on-screen display shows.
 bool writeMacroOsd(const InstallFolder& folder, int number, std::string_view macroName);
 
+// How the running monitor injects keys and buttons ("uinput", "xtest", or
+// "none" without host functions), written at its start.
+bool writeInputInjector(const InstallFolder& folder, std::string_view method);
+std::string readInputInjector(const InstallFolder& folder);  // "" when missing
+
 int readDisControl(const InstallFolder& folder);       // -1 when missing
 int readFirmwareVersion(const InstallFolder& folder);  // kDefaultFirmwareVersion when missing
 

@@ -69,6 +69,7 @@ public:
         setenv("XDG_DATA_HOME", root_.c_str(), 1);
         setenv("ZURO_HID_BACKEND", "simulator", 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("ZURO_INPUT", "xtest", 1);  // no virtual device in the machine's own session
         unsetenv("DISPLAY");
         mousesim::ServeSettings settings;
         settings.executable = kDist + "/mousesim";

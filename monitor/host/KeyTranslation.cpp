@@ -34,7 +34,8 @@ bool KeyTranslator::sendVirtualKey(std::uint8_t virtualKey, platform::KeyAction 
 
 bool KeyTranslator::sendUsage(std::uint8_t usage, platform::KeyAction action) const
 {
-    return sendVirtualKey(virtualKey(usage), action);
+    const std::uint8_t key = virtualKey(usage);
+    return key != 0 && injector_.sendUsageKey(foldModifierUsage(usage), key, action);
 }
 
 }  // namespace monitor::host

@@ -23,6 +23,17 @@ constexpr std::uint8_t foldModifier(std::uint8_t virtualKey)
     }
 }
 
+// The same folding on usages: right Ctrl, Shift and Alt become the left ones.
+constexpr std::uint8_t foldModifierUsage(std::uint8_t usage)
+{
+    switch (usage) {
+    case 228: return 224;
+    case 229: return 225;
+    case 230: return 226;
+    default: return usage;
+    }
+}
+
 class KeyTranslator {
 public:
     explicit KeyTranslator(platform::InputInjector& injector) : injector_(injector) {}
@@ -31,7 +42,8 @@ public:
     std::uint8_t layoutVirtualKey(std::uint8_t usage) const;
     std::uint8_t virtualKey(std::uint8_t usage) const { return foldModifier(layoutVirtualKey(usage)); }
 
-    // One key event for `usage`; false when it has no key.
+    // One key event for `usage` (folded), by its position where the injector
+    // places keys so; false when it has no key.
     bool sendUsage(std::uint8_t usage, platform::KeyAction action) const;
     // One key event for a virtual key, with the layout's scan code.
     bool sendVirtualKey(std::uint8_t virtualKey, platform::KeyAction action) const;

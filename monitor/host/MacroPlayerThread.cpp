@@ -2,15 +2,33 @@
 
 #include <algorithm>
 
+#include "platform/system/DebugOutput.h"
+#include "platform/threads/ThreadTiming.h"
 #include "settings/FunctionCodes.h"
 
 namespace monitor::host {
+namespace {
+
+// Low among real-time priorities (RealtimeKit allows up to 20 by default), yet
+// above every ordinary thread.
+constexpr int kMacroPlayerPriority = 5;
+
+}  // namespace
 
 MacroPlayerThread::MacroPlayerThread(MacroPlayerState& state, MacroPlayer& player)
     : state_(state), player_(player), thread_([this](platform::MessageId message, platform::WParam, platform::LParam) {
           if (message == messages::kMacroRun) player_.play();
       })
 {
+}
+
+bool MacroPlayerThread::start()
+{
+    return thread_.start([] {
+        const platform::ThreadTimingGrant grant = platform::makeThreadTimingCritical(kMacroPlayerPriority);
+        platform::debugPrintf("Macro player: real-time priority %d, timer slack %s\n", grant.priority,
+                              grant.minimalTimerSlack ? "minimal" : "default");
+    });
 }
 
 bool MacroPlayerThread::stop(std::chrono::milliseconds limit)

@@ -16,7 +16,9 @@ class MacroPlayerThread {
 public:
     MacroPlayerThread(MacroPlayerState& state, MacroPlayer& player);
 
-    bool start() { return thread_.start(); }
+    // The thread asks for the timing a macro needs (real-time priority where the
+    // system grants it, the least timer slack) before it plays anything.
+    bool start();
     bool postRun() { return thread_.post(messages::kMacroRun); }
     // Asks a running macro to stop (it lets go of its keys) and joins the thread.
     bool stop(std::chrono::milliseconds limit);

@@ -96,7 +96,12 @@ void PlatformScrollOutput::postMessage(WindowId window, platform::MessageId mess
 {
     switch (message) {
     case kMessageHorizontalScroll:
-        tree_.scrollWindow(window, directionOfLine(wParam), 1);
+        // A virtual device's wheel reaches every program; XTest's goes through the window tree.
+        if (injector_.method() == platform::InjectionMethod::Uinput) {
+            if (isUnderCursor(window)) injector_.scrollHorizontally(wParam == kScrollLineLeft ? -1 : 1);
+        } else {
+            tree_.scrollWindow(window, directionOfLine(wParam), 1);
+        }
         return;
     case kMessageKeyDown:  // the key-up that follows belongs to the same press
         tree_.pressArrowKey(window, wParam == 37 ? platform::ScrollDirection::Left : platform::ScrollDirection::Right,
@@ -109,6 +114,18 @@ void PlatformScrollOutput::postMessage(WindowId window, platform::MessageId mess
     default:
         return;
     }
+}
+
+bool PlatformScrollOutput::isUnderCursor(WindowId window) const
+{
+    platform::ScreenPoint cursor;
+    if (window == 0 || !tree_.cursorPosition(cursor)) return false;
+    WindowId at = tree_.windowAt(cursor);
+    for (int depth = 0; at != 0 && depth <= kMaxTreeDepth; ++depth) {
+        if (at == window) return true;
+        at = tree_.parent(at);
+    }
+    return false;
 }
 
 void PlatformScrollOutput::sendMessage(WindowId window, platform::MessageId message, platform::WParam wParam,

@@ -17,6 +17,7 @@ public:
     ScreenPoint cursorPosition() const override;
     WindowId windowAt(ScreenPoint point) const override;
     WindowId desktopWindow() const override { return tree_.desktopWindow(); }
+    bool isDesktopWindow(WindowId window) const override { return window != 0 && tree_.isDesktopWindow(window); }
     std::string className(WindowId window) const override;
     std::uint32_t style(WindowId window) const override;
     ScreenRect screenRect(WindowId window) const override;
@@ -48,6 +49,9 @@ public:
     void clickPrimaryButton() override;
 
 private:
+    // `window` or one of its children is the window under the cursor.
+    bool isUnderCursor(WindowId window) const;
+
     platform::WindowTree& tree_;
     platform::InputInjector& injector_;
     WindowMessenger& windows_;

@@ -9,6 +9,7 @@ bool makeProfileActive(ProfileSwitchServices& services, int profile)
     services.setCurrentProfile(profile);
     services.copyBlockOut();
     services.sendActiveProfileToMouse();
+    services.writePointerRegistry();
     services.applyPointerSettings();
     if (services.applicationWindowExists()) services.notifyApplicationProfileChanged();
     services.sendCpiLevelsToParley();

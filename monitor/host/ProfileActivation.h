@@ -16,7 +16,10 @@ public:
     virtual void copyBlockOut() = 0;
     // Device worker job 3: the active profile to the mouse.
     virtual void sendActiveProfileToMouse() = 0;
-    // The profile's pointer settings to the registry and the running system.
+    // The active profile's pointer settings to the registry store, so the next
+    // registry-to-profile step reads this profile's values, not the previous one's.
+    virtual void writePointerRegistry() = 0;
+    // The pointer settings to the running system.
     virtual void applyPointerSettings() = 0;
     virtual bool applicationWindowExists() const = 0;
     // Message 1255 to the configuration application when it runs.

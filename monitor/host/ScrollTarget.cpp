@@ -92,6 +92,19 @@ bool ScrollTargetFinder::isDesktopIconView(WindowId window) const
     return false;
 }
 
+// The desktop itself, or a window inside one the desktop shell draws the desktop
+// in (its icons): tilting there scrolls nothing.
+bool ScrollTargetFinder::isOnDesktop(WindowId window) const
+{
+    const WindowId root = tree_.desktopWindow();
+    int steps = 0;
+    for (WindowId up = window; up != 0 && steps < kMaxSearchDepth; up = tree_.parent(up), ++steps) {
+        if (up == root) return up == window;
+        if (tree_.isDesktopWindow(up)) return true;
+    }
+    return false;
+}
+
 WindowId ScrollTargetFinder::barWithinPane(WindowId pane) const
 {
     const WindowId owner = tree_.parent(pane);
@@ -107,7 +120,7 @@ WindowId ScrollTargetFinder::barWithinPane(WindowId pane) const
 
 WindowId ScrollTargetFinder::findHorizontalBar(WindowId window) const
 {
-    if (window == 0 || window == tree_.desktopWindow() || isDesktopIconView(window)) return 0;
+    if (window == 0 || isOnDesktop(window) || isDesktopIconView(window)) return 0;
 
     WindowId c = tree_.childAt(window, cursor_);
     if (c == 0) c = window;

@@ -34,6 +34,7 @@ public:
 private:
     WindowId avlScrollBarChild(WindowId sibling) const;
     bool isDesktopIconView(WindowId window) const;
+    bool isOnDesktop(WindowId window) const;
     WindowId barWithinPane(WindowId pane) const;
 
     const WindowTreeView& tree_;

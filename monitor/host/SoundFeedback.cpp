@@ -108,8 +108,8 @@ bool SoundFeedback::onTimer(TimerId id)
     case kTimerWindowsProfileSound: playSound(kSoundWindowsProfile); break;
     case kTimerResolutionSound:
         // Values outside the sound table's resolutions play nothing.
-        if (rememberedResolution_ > 0 && rememberedResolution_ <= kSoundHighestResolution / 100)
-            playSound(rememberedResolution_ * 100);
+        if (rememberedResolution_ > 0 && rememberedResolution_ <= kSoundHighestResolution / kResolutionSoundStep)
+            playSound(rememberedResolution_ * kResolutionSoundStep);
         break;
     case kTimerSensitivityUpSound: playSound(kSoundSensitivityUp); break;
     case kTimerSensitivityDownSound: playSound(kSoundSensitivityDown); break;

@@ -34,6 +34,19 @@ std::string soundFileName(int number)
     return {};
 }
 
+std::vector<int> playableSounds()
+{
+    std::vector<int> numbers{kSoundGo, 1, 2, 3, 4, 5, kSoundTenSeconds, kSoundTimerStopped, kSoundTimerActivated,
+                             kSoundSensitivityUp, kSoundSensitivityDown, kSoundVolumeUp, kSoundVolumeDown};
+    for (int profile = 0; profile <= kSoundWindowsProfile - kSoundFirstProfile; ++profile)
+        numbers.push_back(kSoundFirstProfile + profile);
+    numbers.push_back(kSoundTrophy);
+    numbers.push_back(kSoundEveryTrophy);
+    for (int number = kSoundLowestResolution; number <= kSoundHighestResolution; number += kResolutionSoundStep)
+        numbers.push_back(number);
+    return numbers;
+}
+
 std::string soundFilePath(const settings::InstallFolder& folder, int number)
 {
     const std::string name = soundFileName(number);

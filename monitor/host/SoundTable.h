@@ -3,6 +3,7 @@
 // profile's SoundVolume.
 
 #include <string>
+#include <vector>
 
 #include "settings/InstallFolder.h"
 
@@ -22,9 +23,15 @@ inline constexpr int kSoundTrophy = 50;
 inline constexpr int kSoundEveryTrophy = 51;
 inline constexpr int kSoundLowestResolution = 100;
 inline constexpr int kSoundHighestResolution = 5000;
+// Resolutions are announced by their CPI level value (units of 100) times 100.
+inline constexpr int kResolutionSoundStep = 100;
 
 // "" for a number without a sound.
 std::string soundFileName(int number);
+
+// Every sound the monitor can ask for: the fixed ones and the resolutions of the
+// CPI level values 1-50 (100, 200 ... 5000). These files the installation ships.
+std::vector<int> playableSounds();
 
 // The sound's file in "Wave/Volume/" of the installation; "" for a number
 // without a sound.

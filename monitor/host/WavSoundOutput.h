@@ -1,10 +1,8 @@
 #pragma once
 // Plays feedback sounds from the installation's "Wave/Volume/" files: stops the
-// sound that plays, loads the file, scales its samples and hands the bytes to
-// the platform's sound player. A missing file plays nothing.
-
-#include <cstdint>
-#include <vector>
+// sound that plays, loads and decodes the file, scales its samples and hands
+// them to the platform's sound player. A missing or unreadable file plays
+// nothing.
 
 #include "monitor/host/SoundOutput.h"
 #include "platform/sound/SoundPlayer.h"
@@ -23,8 +21,5 @@ private:
     settings::InstallFolder folder_;
     platform::SoundPlayer& player_;
 };
-
-// The whole file; empty when it cannot be read or exceeds `limit` bytes.
-std::vector<std::uint8_t> readSoundFile(const std::string& path, std::uintmax_t limit);
 
 }  // namespace monitor::host

@@ -38,6 +38,8 @@ public:
     virtual ScreenPoint cursorPosition() const = 0;
     virtual WindowId windowAt(ScreenPoint point) const = 0;
     virtual WindowId desktopWindow() const = 0;
+    // A window the desktop shell draws the desktop in (besides the root window).
+    virtual bool isDesktopWindow(WindowId window) const = 0;
 
     // "" for a window that no longer exists.
     virtual std::string className(WindowId window) const = 0;

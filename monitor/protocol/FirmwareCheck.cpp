@@ -1,15 +1,11 @@
 #include "monitor/protocol/FirmwareCheck.h"
 
 #include "monitor/protocol/DeviceOperations.h"
-#include "platform/ini/PrivateProfile.h"
+#include "platform/system/DebugOutput.h"
 #include "platform/system/ShellOpen.h"
+#include "settings/FirmwarePackage.h"
 
 namespace monitor::protocol {
-namespace {
-
-constexpr int kMissingVersion = -1;
-
-}  // namespace
 
 bool ProgramUpgraderLauncher::start(const std::string& program, const std::string& argument)
 {
@@ -32,13 +28,16 @@ FirmwareCheckResult checkFirmware(DeviceLink& link, const settings::InstallFolde
     const std::optional<std::uint8_t> deviceVersion = readFirmwareVersion(link, folder);
     if (!deviceVersion || *deviceVersion == 0)
         return FirmwareCheckResult::NothingToDo;
-    const int packageVersion = platform::ini::readInt(folder.file(kFirmwarePackageIni), kFirmwarePackageSection,
-                                                      kFirmwarePackageVersionKey, kMissingVersion);
-    const std::optional<std::string> argument = upgraderArgument(*deviceVersion, packageVersion);
+    const settings::FirmwarePackage package = settings::FirmwarePackage::ofInstallation(folder);
+    const std::optional<std::string> argument = upgraderArgument(*deviceVersion, package.version());
     if (!argument)
         return FirmwareCheckResult::NothingToDo;
-    return launcher.start(folder.file(kUpgraderProgram), *argument) ? FirmwareCheckResult::UpgraderStarted
-                                                                    : FirmwareCheckResult::UpgraderNotStarted;
+    if (package.answeredCurrentVersion()) {
+        platform::debugOutput("CMonitorWnd: the user answered the upgrader for this firmware package\n");
+        return FirmwareCheckResult::NothingToDo;
+    }
+    return launcher.start(package.upgraderProgram(), *argument) ? FirmwareCheckResult::UpgraderStarted
+                                                                : FirmwareCheckResult::UpgraderNotStarted;
 }
 
 }  // namespace monitor::protocol

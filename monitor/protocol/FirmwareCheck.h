@@ -1,6 +1,7 @@
 #pragma once
 // At start-up and at each arrival: compares the mouse's firmware with the package
-// in "FWUpdateB/" and hands the device to the upgrader when they differ.
+// in "FWUpdateB/" and hands the device to the upgrader when they differ, unless
+// the user already answered the upgrader for this package version.
 
 #include <cstdint>
 #include <optional>
@@ -11,10 +12,6 @@
 
 namespace monitor::protocol {
 
-inline constexpr char kFirmwarePackageIni[] = "FWUpdateB/config.ini";
-inline constexpr char kFirmwarePackageSection[] = "Firmware";
-inline constexpr char kFirmwarePackageVersionKey[] = "Version";
-inline constexpr char kUpgraderProgram[] = "FWUpdateB/ZuroNoxa Firmware Upgrade";
 // The upgrader's argument: a newer package asks to update, an older one only
 // tells the user.
 inline constexpr char kUpgraderArgumentUpdate[] = "1";
@@ -37,7 +34,8 @@ public:
 std::optional<std::string> upgraderArgument(std::uint8_t deviceVersion, int packageVersion);
 
 enum class FirmwareCheckResult {
-    NothingToDo,         // versions agree, or the mouse did not tell its version
+    NothingToDo,         // versions agree, the mouse did not tell its version, or
+                         // the user answered the upgrader for this package version
     UpgraderStarted,     // the monitor closes; the upgrader takes over the device
     UpgraderNotStarted,  // an update was due but the program could not be started
 };

@@ -9,10 +9,11 @@ constexpr std::uint8_t kAngleSnapBit = 0x01;
 constexpr std::uint8_t kSensorAlignmentBit = 0x02;
 constexpr std::uint8_t kHighestAngleFlags = kAngleSnapBit | kSensorAlignmentBit;
 
-// Levels go out doubled; a level of 128 or more keeps only the low byte.
+// Levels go out doubled; a level of 128 or more keeps only the low byte. The
+// doubling is unsigned, so any value a file holds wraps instead of overflowing.
 constexpr std::uint8_t cpiLevelOnWire(std::int32_t level)
 {
-    return lowByte(level * 2);
+    return static_cast<std::uint8_t>((static_cast<std::uint32_t>(level) * 2u) & 0xFFu);
 }
 
 constexpr std::int32_t cpiLevelFromWire(std::uint8_t value)

@@ -2,6 +2,7 @@
 
 #include "monitor/dispatch/WindowEventDispatcher.h"
 #include "platform/system/DebugOutput.h"
+#include "settings/ConfigKeys.h"
 
 namespace monitor::wiring {
 namespace {
@@ -18,6 +19,9 @@ constexpr int kMacroNameSlots = 6;
 std::unique_ptr<HostFunctionActions> HostFunctionActions::create(app::MonitorServices& window)
 {
     std::unique_ptr<PlatformDesktop> desktop = PlatformDesktop::open();
+    // `zuroctl status` tells from this how keys and buttons reach the programs.
+    settings::writeInputInjector(window.installFolder(),
+                                 desktop ? platform::injectionMethodName(desktop->injectionMethod()) : "none");
     if (!desktop) {
         platform::debugOutput("HostFunctions: the desktop cannot be opened\n");
         return nullptr;

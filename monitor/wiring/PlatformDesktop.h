@@ -1,5 +1,5 @@
 #pragma once
-// The real desktop of the host functions: the X input injector, the sound
+// The real desktop of the host functions: the input injector (uinput or XTest), the sound
 // player, the media players, the window tree, the foreground program, the
 // process list, the platform's message windows and the steady clock.
 
@@ -20,6 +20,8 @@ public:
 
     // Programs start through the platform; macro names go to the display's file.
     host::HostDesktop desktop(const settings::InstallFolder& folder);
+
+    platform::InjectionMethod injectionMethod() const { return injector_->method(); }
 
 private:
     PlatformDesktop() = default;

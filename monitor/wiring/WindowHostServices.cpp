@@ -3,6 +3,7 @@
 #include "messages/MessageNumbers.h"
 #include "monitor/app/ParleyLink.h"
 #include "platform/windows/MessageWindow.h"
+#include "settings/PointerRegistry.h"
 
 namespace monitor::wiring {
 
@@ -21,6 +22,12 @@ void WindowHostServices::setCurrentProfile(int profile)
 void WindowHostServices::sendActiveProfileToMouse()
 {
     window_.postWorkerJob(messages::worker_job::kWriteActiveProfile, 0);
+}
+
+void WindowHostServices::writePointerRegistry()
+{
+    if (const settings::ProfileRecord* profile = settings::activeProfile(window_.block()))
+        settings::profileToRegistry(*profile);
 }
 
 bool WindowHostServices::applicationWindowExists() const

@@ -16,6 +16,7 @@ public:
     void setCurrentProfile(int profile) override;
     void copyBlockOut() override { window_.copyBlockOut(); }
     void sendActiveProfileToMouse() override;
+    void writePointerRegistry() override;
     void applyPointerSettings() override { window_.applyPointerSettings(); }
     bool applicationWindowExists() const override;
     void notifyApplicationProfileChanged() override;

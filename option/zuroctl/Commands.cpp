@@ -64,9 +64,11 @@ int apply(ApplicationCore& core, platform::WParam request = messages::kApplyChan
 int runStatus(ApplicationCore& core)
 {
     const option::core::DeviceStatus status = option::core::readDeviceStatus(core);
-    std::printf("monitor: %s\nmouse: %s\nfirmware: %s\nactive profile: %d\n",
-                status.monitorRunning ? "running" : "not running", status.mousePresent ? "present" : "absent",
-                status.firmwareVersion.c_str(), status.activeProfile);
+    std::printf("monitor: %s\nmouse: %s\n", status.monitorRunning ? "running" : "not running",
+                status.mousePresent ? "present" : "absent");
+    if (!status.inputInjector.empty())
+        std::printf("input: %s\n", status.inputInjector.c_str());
+    std::printf("firmware: %s\nactive profile: %d\n", status.firmwareVersion.c_str(), status.activeProfile);
     return kSuccess;
 }
 

@@ -20,7 +20,7 @@ using zuroctl::Arguments;
 
 constexpr char kUsage[] =
     "usage: zuroctl COMMAND\n"
-    "  status                                  monitor, mouse, firmware, active profile\n"
+    "  status                                  monitor, mouse, input injector, firmware, active profile\n"
     "  show [PROFILE] [--json]                 every field and button slot of a profile (0-4)\n"
     "  set [--profile N] KEY=VALUE...          fields by their INI keys, applied together\n"
     "  button [--profile N] SLOT FUNCTION...   a caption or code, shortcut KEYS, launch PATH,\n"

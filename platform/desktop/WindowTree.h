@@ -40,6 +40,9 @@ public:
 
     // The root window, standing for the desktop window.
     virtual DesktopWindow desktopWindow() = 0;
+    // Whether the desktop shell draws the desktop (its background and icons) in
+    // `window`: a window of type _NET_WM_WINDOW_TYPE_DESKTOP.
+    virtual bool isDesktopWindow(DesktopWindow window) = 0;
     // The class name of `window` (the class part of WM_CLASS); "" when unset.
     virtual std::string className(DesktopWindow window) = 0;
     // The parent of `window`; 0 for the desktop window and unknown windows.

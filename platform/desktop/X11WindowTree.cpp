@@ -6,6 +6,7 @@
 #include "platform/desktop/WindowTree.h"
 #include "platform/input/X11Connection.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -22,6 +23,8 @@ constexpr unsigned kButtonScrollRight = 7;
 // Bounds a walk up or down the tree, against a tree that changes meanwhile.
 constexpr int kMaxDepth = 64;
 constexpr int kMaxSteps = 100;
+// A window names a handful of types at most; more are not read.
+constexpr long kMaxWindowTypes = 32;
 
 class X11WindowTree final : public WindowTree {
 public:
@@ -53,6 +56,33 @@ public:
         std::lock_guard lock(mutex_);
         Display* display = connection_.display();
         return display == nullptr ? 0 : DefaultRootWindow(display);
+    }
+
+    bool isDesktopWindow(DesktopWindow window) override
+    {
+        std::lock_guard lock(mutex_);
+        Display* display = connection_.display();
+        if (display == nullptr || window == 0) return false;
+        if (windowTypeAtom_ == 0) {
+            windowTypeAtom_ = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
+            desktopTypeAtom_ = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DESKTOP", False);
+        }
+        X11ErrorTrap trap(display);
+        Atom actualType = 0;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long remaining = 0;
+        unsigned char* data = nullptr;
+        const int status = XGetWindowProperty(display, static_cast<Window>(window), windowTypeAtom_, 0,
+                                              kMaxWindowTypes, False, XA_ATOM, &actualType, &format, &count,
+                                              &remaining, &data);
+        bool desktop = false;
+        if (status == Success && trap.succeeded() && actualType == XA_ATOM && format == 32 && data != nullptr) {
+            const auto* types = reinterpret_cast<const unsigned long*>(data);  // 32-bit items come as longs
+            for (unsigned long i = 0; i < count && !desktop; ++i) desktop = types[i] == desktopTypeAtom_;
+        }
+        if (data != nullptr) XFree(data);
+        return desktop;
     }
 
     std::string className(DesktopWindow window) override
@@ -230,6 +260,8 @@ private:
 
     std::mutex mutex_;
     X11Connection connection_;
+    Atom windowTypeAtom_ = 0;
+    Atom desktopTypeAtom_ = 0;
 };
 
 }  // namespace

@@ -120,6 +120,12 @@ std::uint16_t usScanCodeOfVirtualKey(std::uint8_t virtualKey)
     return row == nullptr ? 0 : static_cast<std::uint16_t>(row->scanCode & 0xFF);
 }
 
+std::uint16_t usExtendedScanCodeOfVirtualKey(std::uint8_t virtualKey)
+{
+    const KeyRow* row = rowOfVirtualKey(virtualKey);
+    return row == nullptr ? 0 : row->scanCode;
+}
+
 std::uint8_t usVirtualKeyOfScanCode(std::uint16_t scanCode)
 {
     if (scanCode == 0) return 0;

@@ -43,6 +43,10 @@ inline constexpr std::uint16_t kExtendedScanPrefix = 0xE000;
 // (MAPVK_VK_TO_VSC); 0 for a virtual key that has no key.
 std::uint16_t usScanCodeOfVirtualKey(std::uint8_t virtualKey);
 
+// The same with the 0xE0 prefix of extended keys kept in the high byte, so the
+// key can be told from the keypad or main-block key of the same low byte.
+std::uint16_t usExtendedScanCodeOfVirtualKey(std::uint8_t virtualKey);
+
 // The virtual key of the key with set-1 scan code `scanCode` (0xE0 prefix in the
 // high byte for extended keys) on a US keyboard, telling left and right
 // modifiers apart (MAPVK_VSC_TO_VK_EX); 0 for an unknown scan code.

@@ -62,6 +62,12 @@ public:
         return true;
     }
 
+    bool sendUsageKey(std::uint8_t, std::uint8_t virtualKey, KeyAction action) override
+    {
+        if (virtualKey == 0) return false;
+        return sendKey(virtualKey, scanCodeOfVirtualKey(virtualKey), action);
+    }
+
     bool sendButton(MouseButton button, KeyAction action) override
     {
         std::lock_guard lock(mutex_);
@@ -93,7 +99,9 @@ public:
         Display* display = connection_.displayWithXTest();
         if (display == nullptr) return false;
         XTestFakeMotionEvent(display, -1, point.x, point.y, CurrentTime);
-        XFlush(display);
+        // Handled before this returns, so a click that follows through another
+        // channel (uinput) lands at the new position.
+        XSync(display, False);
         return true;
     }
 
@@ -158,6 +166,8 @@ public:
         return scan == 0 ? usScan : static_cast<std::uint16_t>(scan & 0xFF);
     }
 
+    InjectionMethod method() const override { return InjectionMethod::XTest; }
+
 private:
     static KeyCode keycodeOfScanCode(std::uint16_t scanCode)
     {
@@ -172,7 +182,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<InputInjector> openInputInjector(const char* displayName)
+std::unique_ptr<InputInjector> openXTestInjector(const char* displayName)
 {
     return std::make_unique<X11InputInjector>(displayName);
 }

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/keyboard/UsageKeyCodes.h"
+
 namespace platform {
 
 class KeyboardLayout {
@@ -20,9 +22,6 @@ public:
 
 // The US layout's text of the key of `usage`: what keyText gives without a display.
 std::string usKeyText(std::uint8_t usage);
-
-// The Linux input key code (evdev) of the key of a HID usage 4-57, 0 for others.
-int evdevKeyCodeOfUsage(std::uint8_t usage);
 
 // The layout of the X display `displayName` (nullptr: $DISPLAY), following the
 // keyboard group in use at each call; the US layout when no display can be opened.

@@ -17,16 +17,6 @@ constexpr const char* kUsText[kLastUsage - kFirstUsage + 1] = {
     "",
 };
 
-// Set-1 scan codes, which are the evdev key codes of these keys.
-constexpr std::uint8_t kEvdevCode[kLastUsage - kFirstUsage + 1] = {
-    30, 48, 46, 32, 18, 33, 34, 35, 23, 36, 37, 38, 50,
-    49, 24, 25, 16, 19, 31, 20, 22, 47, 17, 45, 21, 44,
-    2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
-    28, 1, 14, 15, 57,
-    12, 13, 26, 27, 43, 43, 39, 40, 41, 51, 52, 53,
-    58,
-};
-
 bool inRange(std::uint8_t usage)
 {
     return usage >= kFirstUsage && usage <= kLastUsage;
@@ -37,11 +27,6 @@ bool inRange(std::uint8_t usage)
 std::string usKeyText(std::uint8_t usage)
 {
     return inRange(usage) ? kUsText[usage - kFirstUsage] : "";
-}
-
-int evdevKeyCodeOfUsage(std::uint8_t usage)
-{
-    return inRange(usage) ? kEvdevCode[usage - kFirstUsage] : 0;
 }
 
 }  // namespace platform

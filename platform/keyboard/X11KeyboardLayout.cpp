@@ -9,6 +9,9 @@ namespace {
 
 // X key codes are the Linux input key codes moved up by 8.
 constexpr int kXKeycodeOffset = 8;
+// The character keys, the only ones named by the text they type.
+constexpr std::uint8_t kFirstCharacterUsage = 4;
+constexpr std::uint8_t kLastCharacterUsage = 57;
 
 class X11KeyboardLayout final : public KeyboardLayout {
 public:
@@ -20,6 +23,8 @@ public:
 
     std::string keyText(std::uint8_t usage) const override
     {
+        if (usage < kFirstCharacterUsage || usage > kLastCharacterUsage)
+            return {};
         const int evdevCode = evdevKeyCodeOfUsage(usage);
         if (evdevCode == 0)
             return {};

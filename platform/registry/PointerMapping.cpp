@@ -16,4 +16,9 @@ float libinputAccelSpeed(int pointerSpeed)
     return std::clamp((static_cast<float>(pointerSpeed) - 10.0f) / 10.0f, -1.0f, 1.0f);
 }
 
+AccelerationProfile accelerationProfile(int accelerationSpeed)
+{
+    return accelerationSpeed > 0 ? AccelerationProfile::Adaptive : AccelerationProfile::Flat;
+}
+
 }  // namespace platform

@@ -9,6 +9,8 @@
 //   speed 2  ->  ratio 4/1 above threshold 2 (the doubling between the two
 //                thresholds has no place in X and is dropped)
 // The pointer speed 1-20 (10 = unchanged) becomes libinput's speed -1..1.
+// Desktops that speak libinput's profiles get "flat" for speed 0 and
+// "adaptive" for 1 and 2; the thresholds have no place there.
 
 namespace platform {
 
@@ -23,5 +25,9 @@ XPointerAcceleration xPointerAcceleration(int threshold1, int threshold2, int sp
 
 // (speed - 10) / 10, clamped to -1..1.
 float libinputAccelSpeed(int pointerSpeed);
+
+enum class AccelerationProfile { Flat, Adaptive };
+
+AccelerationProfile accelerationProfile(int accelerationSpeed);
 
 }  // namespace platform

@@ -1,8 +1,7 @@
 #include "platform/registry/PointerSettings.h"
 
-#include "platform/registry/PointerMapping.h"
+#include "platform/registry/DesktopPointerControl.h"
 #include "platform/registry/RegistryStore.h"
-#include "platform/registry/X11PointerControl.h"
 
 #include <string>
 
@@ -18,18 +17,21 @@ constexpr int kWheelScrollPage = -1;
 
 class SystemPointerSettings final : public PointerSettings {
 public:
+    explicit SystemPointerSettings(std::unique_ptr<DesktopPointerControl> desktop) : desktop_(std::move(desktop)) {}
+
     bool setDoubleClickTime(int milliseconds) override
     {
         if (milliseconds < 0) return false;
         if (milliseconds == 0) milliseconds = kDefaultDoubleClickTime;
         if (milliseconds > kMaxDoubleClickTime) milliseconds = kMaxDoubleClickTime;
-        return keep({{kDoubleClickTimeValue, milliseconds}});
+        const bool applied = desktop_->setDoubleClickTime(milliseconds);
+        return keep({{kDoubleClickTimeValue, milliseconds}}) || applied;
     }
 
     bool setMouseAcceleration(int threshold1, int threshold2, int speed) override
     {
         if (threshold1 < 0 || threshold2 < 0 || speed < 0 || speed > kMaxAccelerationSpeed) return false;
-        const bool applied = x11_.setAcceleration(xPointerAcceleration(threshold1, threshold2, speed));
+        const bool applied = desktop_->setAcceleration(threshold1, threshold2, speed);
         const bool kept = keep({{kMouseThreshold1Value, threshold1},
                                 {kMouseThreshold2Value, threshold2},
                                 {kMouseAccelerationValue, speed}});
@@ -39,7 +41,7 @@ public:
     bool setPointerSpeed(int speed) override
     {
         if (speed < kMinPointerSpeed || speed > kMaxPointerSpeed) return false;
-        const bool applied = x11_.setLibinputAccelSpeed(libinputAccelSpeed(speed));
+        const bool applied = desktop_->setPointerSpeed(speed);
         return keep({{kPointerSpeedValue, speed}}) || applied;
     }
 
@@ -76,14 +78,19 @@ private:
         return kept;
     }
 
-    X11PointerControl x11_;
+    std::unique_ptr<DesktopPointerControl> desktop_;
 };
 
 }  // namespace
 
 std::unique_ptr<PointerSettings> createSystemPointerSettings()
 {
-    return std::make_unique<SystemPointerSettings>();
+    return createPointerSettings(openDesktopPointerControl());
+}
+
+std::unique_ptr<PointerSettings> createPointerSettings(std::unique_ptr<DesktopPointerControl> desktop)
+{
+    return std::make_unique<SystemPointerSettings>(std::move(desktop));
 }
 
 }  // namespace platform

@@ -1,16 +1,21 @@
 #pragma once
 // The running system's pointer settings, in place of SystemParametersInfo and
-// SetDoubleClickTime. On X11 the acceleration reaches the server through
-// XChangePointerControl and the pointer speed through the libinput speed of the
-// pointer devices (PointerMapping.h says how the values translate). Every value
-// set is also kept in the registry store under kSystemParametersKey, so that it
-// reads back as set; the double-click time, the wheel values and the mouse trails
-// have no system-wide place in X11 and are only kept there. With no display the
-// values are still kept. A call returns false for a value out of range (nothing
+// SetDoubleClickTime. The acceleration, the pointer speed and the double-click
+// time go where the session's desktop keeps them (DesktopPointerControl.h): on
+// X11 the acceleration reaches the server through XChangePointerControl and the
+// pointer speed through the libinput speed of the pointer devices
+// (PointerMapping.h says how the values translate); GNOME and Plasma on Wayland
+// take them in their own settings. Every value set is also kept in the registry
+// store under kSystemParametersKey, so that it reads back as set; values the
+// desktop has no place for (the wheel values and the mouse trails everywhere,
+// the double-click time on X11 and Plasma) are only kept there. With no display
+// the values are still kept. A call returns false for a value out of range (nothing
 // is changed then) or when the value could be neither kept nor applied; callers
 // are free to ignore the result.
 
 #include <memory>
+
+#include "platform/registry/DesktopPointerControl.h"
 
 namespace platform {
 
@@ -38,8 +43,10 @@ public:
     virtual bool setMouseTrails(int trails) = 0;       // 0 or 1: no trails
 };
 
-// The system's implementation: applies to the X server of $DISPLAY, opened on
-// first use, and keeps every value in the registry store.
+// The system's implementation: applies to the session's desktop
+// (openDesktopPointerControl) and keeps every value in the registry store.
 std::unique_ptr<PointerSettings> createSystemPointerSettings();
+// The same over a given desktop control.
+std::unique_ptr<PointerSettings> createPointerSettings(std::unique_ptr<DesktopPointerControl> desktop);
 
 }  // namespace platform

@@ -2,7 +2,6 @@
 // loop drives the sink. Every failure is silence.
 
 #include "platform/sound/SoundPlayer.h"
-#include "platform/sound/WavFile.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -20,14 +19,14 @@ namespace {
 // Lives on the player thread; owns the sink of the sound playing.
 class SinkOwner : public QObject {
 public:
-    void play(const QByteArray& samples, const PcmWav& wav)
+    void play(const QByteArray& samples, int sampleRate, int channels)
     {
         stop();
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull()) return;
         QAudioFormat format;
-        format.setSampleRate(static_cast<int>(wav.sampleRate));
-        format.setChannelCount(wav.channels);
+        format.setSampleRate(sampleRate);
+        format.setChannelCount(channels);
         format.setSampleFormat(QAudioFormat::Int16);
         if (!device.isFormatSupported(format)) return;
         buffer_ = new QBuffer(this);
@@ -80,17 +79,20 @@ public:
         thread_.wait();
     }
 
-    void play(std::vector<std::uint8_t> wavFile) override
+    void play(SoundClip clip) override
     {
-        const std::optional<PcmWav> wav = parsePcmWav(wavFile);
-        if (!wav) {
+        if (clip.frames() == 0) {
             stop();
             return;
         }
-        QByteArray samples(reinterpret_cast<const char*>(wavFile.data() + wav->dataOffset),
-                           static_cast<qsizetype>(wav->dataSize));
+        // Whole frames only, as the sink takes them.
+        const auto bytes = static_cast<qsizetype>(clip.frames() * clip.channels * sizeof(std::int16_t));
+        QByteArray samples(reinterpret_cast<const char*>(clip.samples.data()), bytes);
         QMetaObject::invokeMethod(
-            owner_, [owner = owner_, samples, format = *wav] { owner->play(samples, format); },
+            owner_,
+            [owner = owner_, samples, rate = static_cast<int>(clip.sampleRate), channels = int{clip.channels}] {
+                owner->play(samples, rate, channels);
+            },
             Qt::QueuedConnection);
     }
 
@@ -107,7 +109,7 @@ private:
 // Without an application object Qt's audio cannot run: sounds are not heard.
 class SilentSoundPlayer final : public SoundPlayer {
 public:
-    void play(std::vector<std::uint8_t>) override {}
+    void play(SoundClip) override {}
     void stop() override {}
 };
 

@@ -1,9 +1,10 @@
 #pragma once
-// Plays a WAV file's bytes from memory (PlaySoundA with SND_MEMORY | SND_ASYNC).
+// Plays decoded sounds on the default audio output (PlaySoundA with SND_MEMORY
+// | SND_ASYNC).
 
-#include <cstdint>
 #include <memory>
-#include <vector>
+
+#include "platform/sound/SoundClip.h"
 
 namespace platform {
 
@@ -11,10 +12,10 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;  // stops the sound
 
-    // Stops whatever is playing and starts `wavFile`; returns at once. A file
-    // that is not 16-bit PCM, a missing output device or any audio error gives
+    // Stops whatever is playing and starts `clip`; returns at once. A missing
+    // output device, a format the device refuses or any audio error gives
     // silence: the sound is simply not heard.
-    virtual void play(std::vector<std::uint8_t> wavFile) = 0;
+    virtual void play(SoundClip clip) = 0;
     // Stops whatever is playing (SND_PURGE).
     virtual void stop() = 0;
 };

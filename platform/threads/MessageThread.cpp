@@ -88,12 +88,15 @@ MessageThread::~MessageThread()
     state_->join();
 }
 
-bool MessageThread::start()
+bool MessageThread::start(std::function<void()> onStart)
 {
     std::lock_guard lock(state_->mutex);
     if (state_->started || !state_->handler) return false;
     try {
-        state_->thread = std::thread([state = state_.get()] { state->run(); });
+        state_->thread = std::thread([state = state_.get(), onStart = std::move(onStart)] {
+            if (onStart) onStart();
+            state->run();
+        });
     } catch (const std::system_error&) {
         return false;
     }

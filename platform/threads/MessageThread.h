@@ -21,8 +21,9 @@ public:
     MessageThread(const MessageThread&) = delete;
     MessageThread& operator=(const MessageThread&) = delete;
 
-    // Starts the thread; once only. False when it cannot be started.
-    bool start();
+    // Starts the thread; once only. False when it cannot be started. `onStart`
+    // runs on the new thread before its first job (to set up the thread itself).
+    bool start(std::function<void()> onStart = {});
     bool isRunning() const;
 
     // Queues a job; safe from any thread. False when the thread is not running

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,7 @@ public:
     platform::ScreenPoint cursor;
     bool cursorReadable = true;
     std::vector<Scroll> scrolls;
+    std::set<platform::DesktopWindow> desktopWindows;  // of the desktop type
 
     bool cursorPosition(platform::ScreenPoint& point) override
     {
@@ -74,6 +76,7 @@ public:
     }
 
     platform::DesktopWindow desktopWindow() override { return kDesktop; }
+    bool isDesktopWindow(platform::DesktopWindow window) override { return desktopWindows.count(window) != 0; }
 
     std::string className(platform::DesktopWindow window) override
     {

@@ -17,6 +17,7 @@ public:
         enum class Kind { Key, Button, HorizontalScroll, CursorMove } kind = Kind::Key;
         std::uint8_t virtualKey = 0;
         std::uint16_t scanCode = 0;
+        std::uint8_t usage = 0;  // 0 for keys sent by virtual key alone
         platform::MouseButton button = platform::MouseButton::Left;
         platform::KeyAction action = platform::KeyAction::Down;
         int steps = 0;
@@ -29,6 +30,17 @@ public:
         event.kind = Event::Kind::Key;
         event.virtualKey = virtualKey;
         event.scanCode = scanCode;
+        event.action = action;
+        return record(event);
+    }
+
+    bool sendUsageKey(std::uint8_t usage, std::uint8_t virtualKey, platform::KeyAction action) override
+    {
+        Event event;
+        event.kind = Event::Kind::Key;
+        event.usage = usage;
+        event.virtualKey = virtualKey;
+        event.scanCode = platform::usScanCodeOfVirtualKey(virtualKey);
         event.action = action;
         return record(event);
     }
@@ -79,6 +91,8 @@ public:
         return platform::usScanCodeOfVirtualKey(virtualKey);
     }
 
+    platform::InjectionMethod method() const override { return injectionMethod; }
+
     std::vector<Event> events() const
     {
         std::lock_guard lock(mutex_);
@@ -108,6 +122,7 @@ public:
 
     bool swapped = false;
     bool succeeds = true;  // what every call answers
+    platform::InjectionMethod injectionMethod = platform::InjectionMethod::XTest;
 
 private:
     bool record(const Event& event)

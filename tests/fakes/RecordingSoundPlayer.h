@@ -1,9 +1,8 @@
 #pragma once
-// A SoundPlayer that keeps the files it is asked to play.
+// A SoundPlayer that keeps the sounds it is asked to play.
 
 #include "platform/sound/SoundPlayer.h"
 
-#include <cstdint>
 #include <mutex>
 #include <vector>
 
@@ -11,10 +10,10 @@ namespace fakes {
 
 class RecordingSoundPlayer : public platform::SoundPlayer {
 public:
-    void play(std::vector<std::uint8_t> wavFile) override
+    void play(platform::SoundClip clip) override
     {
         std::lock_guard lock(mutex_);
-        played_.push_back(std::move(wavFile));
+        played_.push_back(std::move(clip));
     }
 
     void stop() override
@@ -23,7 +22,7 @@ public:
         ++stops_;
     }
 
-    std::vector<std::vector<std::uint8_t>> played() const
+    std::vector<platform::SoundClip> played() const
     {
         std::lock_guard lock(mutex_);
         return played_;
@@ -37,7 +36,7 @@ public:
 
 private:
     mutable std::mutex mutex_;
-    std::vector<std::vector<std::uint8_t>> played_;
+    std::vector<platform::SoundClip> played_;
     int stops_ = 0;
 };
 

@@ -13,8 +13,6 @@
 #include <memory>
 #include <string>
 
-#include <unistd.h>
-
 #include "platform/keyboard/KeyboardLayout.h"
 #include "settings/FixedText.h"
 #include "settings/MacroStore.h"
@@ -24,42 +22,16 @@
 #include "settings/SettingsBlock.h"
 #include "settings/SlotCaption.h"
 #include "settings/TimerStore.h"
+#include "tests/fuzz/FuzzWorkFolder.h"
 
 namespace {
+
+using fuzzing::workFolder;
 
 class UsLayout final : public platform::KeyboardLayout {
 public:
     std::string keyText(std::uint8_t usage) const override { return platform::usKeyText(usage); }
 };
-
-std::string makeWorkFolder()
-{
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    std::string pattern = (base / "zuro-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        std::abort();
-    return pattern + "/";
-}
-
-void removeWorkFolder();
-
-// Never destroyed: the exit handler that removes the folder still needs its name.
-const std::string& workFolder()
-{
-    static const std::string* folder = [] {
-        auto* made = new std::string(makeWorkFolder());
-        std::atexit(removeWorkFolder);
-        return made;
-    }();
-    return *folder;
-}
-
-void removeWorkFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(workFolder(), ignored);
-}
 
 void writeInput(const std::string& path, const std::uint8_t* data, std::size_t size)
 {

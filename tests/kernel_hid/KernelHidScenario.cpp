@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "tests/support/ChildProcess.h"
+#include "MonitorTree.h"
 #include "E2eChecks.h"
 #include "ReportLogWatcher.h"
 #include "mousesim/BusPaths.h"
@@ -68,30 +69,6 @@ bool parseOptions(int argc, char** argv, Options& options)
     return !options.programs.empty() && !options.work.empty() && !options.logOut.empty();
 }
 
-void writeFile(const fs::path& path, const std::string& text, bool executable = false)
-{
-    std::ofstream(path) << text;
-    if (executable) fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
-}
-
-// The monitor's folder: its programs and libraries, a firmware package of the
-// mouse's own version, and stand-ins for the programs it may start.
-bool prepareTree(const Options& options, const fs::path& tree)
-{
-    std::error_code error;
-    fs::create_directories(tree / "config", error);
-    fs::create_directories(tree / "FWUpdateB", error);
-    for (const auto& entry : fs::directory_iterator(options.programs, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name == "ZuroTarnMonitor" || name == "zuroctl" || name.ends_with(".so"))
-            fs::copy_file(entry.path(), tree / name, fs::copy_options::overwrite_existing, error);
-    }
-    writeFile(tree / "FWUpdateB/config.ini", "[Firmware]\nVersion=" + std::to_string(kFirmwareVersion) + "\n");
-    writeFile(tree / "FWUpdateB/ZuroNoxa Firmware Upgrade", "#!/bin/sh\n", true);
-    writeFile(tree / "ZuroNoxaOption", "#!/bin/sh\n", true);
-    return fs::exists(tree / "ZuroTarnMonitor") && fs::exists(tree / "hidbridge.so") && fs::exists(tree / "zuroctl");
-}
-
 class Session {
 public:
     Session(const Options& options, const fs::path& tree, const fs::path& logFile)
@@ -128,7 +105,7 @@ public:
     {
         monitor_ = e2e::ChildProcess::start(
             {(tree_ / "ZuroTarnMonitor").string()},
-            {"QT_QPA_PLATFORM=offscreen", "DISPLAY=", "WAYLAND_DISPLAY=", "ZURO_DEBUG=1",
+            {"QT_QPA_PLATFORM=offscreen", "DISPLAY=", "WAYLAND_DISPLAY=", "ZURO_DEBUG=1", "ZURO_INPUT=xtest",
              std::string("ZURO_HID_BACKEND=") + (options_.uhid ? "hidraw" : "simulator")});
         return monitor_ != nullptr;
     }
@@ -223,12 +200,8 @@ int main(int argc, char** argv)
     const fs::path tree = work / "tree";
     std::error_code error;
     fs::remove_all(work, error);
-    for (const char* folder : {"run", "data", "cfg"}) fs::create_directories(work / folder, error);
-    fs::permissions(work / "run", fs::perms::owner_all, error);
-    setenv("XDG_RUNTIME_DIR", (work / "run").c_str(), 1);
-    setenv("XDG_DATA_HOME", (work / "data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (work / "cfg").c_str(), 1);
-    if (!prepareTree(options, tree)) {
+    e2e::useFreshUserFolders(work);
+    if (!e2e::prepareMonitorTree(options.programs, tree, kFirmwareVersion)) {
         std::fprintf(stderr, "kernel_hid_scenario: %s lacks the monitor's programs\n", options.programs.c_str());
         return 2;
     }

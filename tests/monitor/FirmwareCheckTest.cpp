@@ -89,6 +89,20 @@ TEST_F(FirmwareCheckTest, AnUpgraderThatCannotStartIsReported)
     EXPECT_EQ(checkFirmware(link, install.folder(), launcher), FirmwareCheckResult::UpgraderNotStarted);
 }
 
+TEST_F(FirmwareCheckTest, AnAnswerKeepsTheUpgraderAwayUntilThePackageVersionChanges)
+{
+    packageVersion("Version=108");
+    mouse.answer("09 06 6b 6b 00 00");
+    mouse.answer("09 06 6b 6b 00 00");
+    install.write("FWUpdateB/answer.ini", "[Answer]\r\nVersion=108\r\nAnswer=declined\r\n");
+    EXPECT_EQ(checkFirmware(link, install.folder(), launcher), FirmwareCheckResult::NothingToDo);
+    EXPECT_TRUE(launcher.starts.empty());
+
+    packageVersion("Version=109");
+    EXPECT_EQ(checkFirmware(link, install.folder(), launcher), FirmwareCheckResult::UpgraderStarted);
+    EXPECT_THAT(launcher.starts, ElementsAre(upgrader() + " 1"));
+}
+
 TEST(UpgraderArgumentTest, ComparesUnsigned)
 {
     EXPECT_EQ(upgraderArgument(44, 300), "1") << "a package version wider than a byte";

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <limits>
+
 #include "monitor/protocol/DeviceOperations.h"
 #include "monitor/protocol/ReportCodec.h"
 #include "settings/RecordBytes.h"
@@ -69,6 +71,16 @@ TEST_F(ProfileSettingsReportTest, CpiLevelsOf128AndMoreKeepTheLowByteOfTheirDoub
     const std::string sent = sentSettings();
     EXPECT_EQ(sent.substr(7 * 3, 5 * 3 - 1), "fe 00 04 90 64");
     EXPECT_EQ(sent.substr(17 * 3, 2), "fe");
+
+    // Values from a damaged file whose double does not fit a signed 32-bit int
+    // (undefined behaviour that the sanitizer build stops on).
+    profile().CpiLevel_X[0] = 1 << 30;
+    profile().CpiLevel_X[1] = std::numeric_limits<std::int32_t>::max();
+    profile().CpiLevel_X[2] = std::numeric_limits<std::int32_t>::min();
+    profile().CpiLevel_Y[0] = -(1 << 30) - 1;
+    const std::string damaged = sentSettings();
+    EXPECT_EQ(damaged.substr(7 * 3, 3 * 3 - 1), "00 fe 00");
+    EXPECT_EQ(damaged.substr(13 * 3, 2), "fe");
 }
 
 TEST_F(ProfileSettingsReportTest, AngleFlagsCountOnlyWhenEqualToOne)

@@ -144,8 +144,9 @@ std::unique_ptr<ChildProcess> MonitorRig::startMonitor(const std::vector<std::st
 {
     std::vector<std::string> argv = {tree_ + "/ZuroTarnMonitor"};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
+    // XTest on the test's display: a virtual device would type into the machine's own session.
     std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen", "ZURO_HID_BACKEND=simulator",
-                                            "ZURO_DEBUG=1"};
+                                            "ZURO_DEBUG=1", "ZURO_INPUT=xtest"};
     environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
     return ChildProcess::start(argv, environment);
 }

@@ -117,6 +117,17 @@ TEST_F(MacroPlayerTest, UnmatchedReleaseAndMouseButtons)
                                        "wait 1", "button up middle", "wait 1"}));
 }
 
+// A device that places keys by position gets the usage beside the virtual key,
+// right Ctrl, Shift and Alt folded as their virtual keys are; a usage outside
+// the recorder's table sends nothing.
+TEST_F(MacroPlayerTest, KeysCarryTheirFoldedUsage)
+{
+    control.startOrStop(macroSlot({press(230, 1), press(kUsageA, 1), release(50, 1), release(231, 1)}, 1));
+    std::vector<std::pair<int, int>> keys;
+    for (const auto& event : injector.events()) keys.emplace_back(event.usage, event.virtualKey);
+    EXPECT_EQ(keys, (std::vector<std::pair<int, int>>{{226, 18}, {kUsageA, 65}, {231, 92}}));
+}
+
 settings::ButtonAssignment shortcutSlot(std::uint8_t key, std::uint8_t modifiers)
 {
     settings::ButtonAssignment slot;

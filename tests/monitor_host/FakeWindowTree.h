@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ public:
     ScreenPoint cursorPosition() const override { return cursor; }
     WindowId windowAt(ScreenPoint) const override { return underCursor; }
     WindowId desktopWindow() const override { return kDesktop; }
+    bool isDesktopWindow(WindowId w) const override { return desktopWindows.count(w) != 0; }
+    std::set<WindowId> desktopWindows;  // of the desktop type
     std::string className(WindowId w) const override { return find(w) ? find(w)->className : std::string(); }
     std::uint32_t style(WindowId w) const override { return find(w) ? find(w)->style : 0; }
     ScreenRect screenRect(WindowId w) const override { return find(w) ? find(w)->rect : ScreenRect{}; }

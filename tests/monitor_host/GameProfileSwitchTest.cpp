@@ -27,6 +27,10 @@ struct RecordingSwitchServices : ProfileSwitchServices {
     }
     void copyBlockOut() override { calls.push_back("copy out"); }
     void sendActiveProfileToMouse() override { calls.push_back("to mouse"); }
+    void writePointerRegistry() override
+    {
+        calls.push_back("registry " + std::to_string(data->CurrentProfile));
+    }
     void applyPointerSettings() override { calls.push_back("pointer"); }
     bool applicationWindowExists() const override { return applicationOpen; }
     void notifyApplicationProfileChanged() override { calls.push_back("notify 1255"); }
@@ -77,8 +81,9 @@ TEST_F(GameProfileSwitchTest, GameInFrontMakesItsProfileActiveAndNamesIt)
     watch.startWatching();
     EXPECT_EQ(timers.period(kTimerGameWatch), 2000u);
     inFront(100);
-    const std::vector<std::string> expected{"release lock", "profile 2", "copy out", "to mouse", "pointer",
-                                            "parley cpi"};
+    // The new profile's pointer settings reach the registry store before they are applied.
+    const std::vector<std::string> expected{"release lock", "profile 2",  "copy out",  "to mouse",
+                                            "registry 2",   "pointer",    "parley cpi"};
     EXPECT_EQ(services.calls, expected);
     EXPECT_TRUE(timers.runs(kTimerProfileSound));  // profile 0, active before, has SoundProfile 1
 

@@ -63,7 +63,23 @@ TEST_F(HorizontalScrollTest, DesktopAndItsIconViewDoNothing)
     scroller.scroll(TiltDirection::Left, 3);
     pointAt(FakeWindowTree::kDesktop);
     scroller.scroll(TiltDirection::Right, 3);
+
+    // A desktop drawn by the shell in a window of the desktop type, icons as its children.
+    const WindowId shell = tree.add(FakeWindowTree::kDesktop, "desktop_window", {0, 0, 1920, 1080},
+                                    kStyleHorizontalScroll);
+    tree.desktopWindows.insert(shell);
+    const WindowId icon = tree.add(shell, "icon", {10, 10, 74, 74}, kStyleHorizontalScroll);
+    pointAt(shell);
+    scroller.scroll(TiltDirection::Left, 3);
+    pointAt(icon, {20, 20});
+    scroller.scroll(TiltDirection::Right, 3);
     EXPECT_TRUE(out.calls.empty());
+
+    // A window of another type above the desktop still scrolls.
+    const WindowId editor = tree.add(FakeWindowTree::kDesktop, "gedit", {0, 0, 500, 500}, kStyleHorizontalScroll);
+    pointAt(editor);
+    scroller.scroll(TiltDirection::Left, 1);
+    EXPECT_EQ(out.calls.size(), 1u);
 }
 
 TEST_F(HorizontalScrollTest, PlainWindowWithBarScrollsItselfLeftPostedRightSent)

@@ -27,6 +27,7 @@ struct RecordingServices : HostServices {
     void setCurrentProfile(int profile) override { data->CurrentProfile = profile; }
     void copyBlockOut() override {}
     void sendActiveProfileToMouse() override {}
+    void writePointerRegistry() override {}
     void applyPointerSettings() override {}
     bool applicationWindowExists() const override { return false; }
     void notifyApplicationProfileChanged() override {}

@@ -60,5 +60,20 @@ TEST_F(PlatformScrollingTest, WheelStepsForWindowsAndArrowKeysForTheBrowser)
     EXPECT_EQ(desktop.scrolls, expected);
 }
 
+TEST_F(PlatformScrollingTest, VirtualDeviceScrollsWithItsWheelOnlyTheWindowUnderTheCursor)
+{
+    injector.injectionMethod = platform::InjectionMethod::Uinput;
+    desktop.addWindow(20, fakes::FakeWindowTree::kDesktop, "gedit", {0, 0, 400, 400}, true);
+    desktop.cursor = {100, 100};
+    scroller.scroll(TiltDirection::Left, 2);
+    scroller.scroll(TiltDirection::Right, 1);
+    // Found under the cursor, then covered before the scroll is sent.
+    output.postMessage(20, kMessageHorizontalScroll, kScrollLineRight, 0);
+    desktop.addWindow(21, fakes::FakeWindowTree::kDesktop, "other", {0, 0, 400, 400});
+    output.postMessage(20, kMessageHorizontalScroll, kScrollLineRight, 0);
+    EXPECT_EQ(injector.log(), (std::vector<std::string>{"hscroll -1", "hscroll -1", "hscroll 1", "hscroll 1"}));
+    EXPECT_TRUE(desktop.scrolls.empty());
+}
+
 }  // namespace
 }  // namespace monitor::host

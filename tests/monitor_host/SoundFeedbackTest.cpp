@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "tests/fakes/RecordingSoundPlayer.h"
+#include "tests/platform/sound/WavBytes.h"
+#include "tests/support/TemporaryFolder.h"
 #include "RecordingTimers.h"
 #include "monitor/host/SoundFeedback.h"
 #include "monitor/host/SoundMixing.h"
 #include "monitor/host/SoundTable.h"
 #include "monitor/host/WavSoundOutput.h"
+#include "platform/sound/SoundFile.h"
 
 namespace monitor::host {
 namespace {
@@ -176,53 +179,42 @@ TEST(SoundTable, NamesAndResolutionRange)
     EXPECT_EQ(soundFileName(6), "");
 }
 
-std::vector<std::uint8_t> wavWithSamples(const std::vector<std::int16_t>& samples, std::uint32_t dataSize)
+// The run tree holds the sounds the build made; the installation ships the same.
+TEST(SoundTable, EverySoundTheMonitorCanPlayIsInTheRunTreeAndDecodes)
 {
-    std::vector<std::uint8_t> wav(44 + samples.size() * 2);
-    std::memcpy(&wav[40], &dataSize, 4);
-    std::memcpy(&wav[44], samples.data(), samples.size() * 2);
-    return wav;
+    const settings::InstallFolder runTree(ZURO_DIST_DIR "/");
+    const std::vector<int> numbers = playableSounds();
+    EXPECT_EQ(numbers.size(), 21u + 50u);
+    for (const int number : numbers) {
+        const std::string path = soundFilePath(runTree, number);
+        const auto clip = platform::loadSoundFile(path);
+        EXPECT_TRUE(clip && clip->frames() > clip->sampleRate / 10) << path;  // at least 0.1 s
+    }
 }
 
-std::vector<std::int16_t> samplesOf(const std::vector<std::uint8_t>& wav)
+TEST(SoundMixing, ScalesRoundsAndClips)
 {
-    std::vector<std::int16_t> samples((wav.size() - 44) / 2);
-    std::memcpy(samples.data(), &wav[44], samples.size() * 2);
-    return samples;
-}
-
-TEST(SoundMixing, ScalesRoundsAndClipsWithinTheDataAndTheBuffer)
-{
-    auto wav = wavWithSamples({32000, -32768, 1000, -3, 20000}, 8);  // the fifth is past the data
-    scaleWavSamples(wav, 1.1f);
-    EXPECT_EQ(samplesOf(wav), (std::vector<std::int16_t>{32767, -32767, 1100, -3, 20000}));
-
-    auto huge = wavWithSamples({10000, 10000}, 0xFFFFFFFF);  // data size past the end
-    scaleWavSamples(huge, 0.3f);
-    EXPECT_EQ(samplesOf(huge), (std::vector<std::int16_t>{3000, 3000}));
-
-    std::vector<std::uint8_t> shortFile(30, 0x7F);
-    scaleWavSamples(shortFile, 1.1f);
-    EXPECT_EQ(shortFile, std::vector<std::uint8_t>(30, 0x7F));
+    std::vector<std::int16_t> samples{32000, -32768, 1000, -3, 0};
+    scaleSamples(samples, 1.1f);
+    EXPECT_EQ(samples, (std::vector<std::int16_t>{32767, -32767, 1100, -3, 0}));
+    scaleSamples(samples, 0.3f);
+    EXPECT_EQ(samples, (std::vector<std::int16_t>{9830, -9830, 330, -1, 0}));
 }
 
 TEST(WavSoundOutput, LoadsScalesAndPlaysTheFileMissingFilesStaySilent)
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("zuro-sound-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder / "Wave" / "Volume");
-    const auto wav = wavWithSamples({1000, -1000}, 4);
-    std::ofstream(folder / "Wave" / "Volume" / "go.wav", std::ios::binary)
-        .write(reinterpret_cast<const char*>(wav.data()), static_cast<std::streamsize>(wav.size()));
+    testsupport::TemporaryFolder folder{"zuro-sound"};
+    const auto wav = platform::test::wavOfSamples({1000, -1000});
+    folder.write("Wave/Volume/go.wav", std::string_view(reinterpret_cast<const char*>(wav.data()), wav.size()));
 
     fakes::RecordingSoundPlayer player;
-    WavSoundOutput output(settings::InstallFolder(folder.string()), player);
+    WavSoundOutput output(settings::InstallFolder(folder.folder()), player);
     output.play(kSoundGo, 0.5f);
     output.play(kSoundTrophy, 0.5f);  // not installed
     output.play(7, 0.5f);             // no such sound
     ASSERT_EQ(player.played().size(), 1u);
-    EXPECT_EQ(samplesOf(player.played()[0]), (std::vector<std::int16_t>{500, -500}));
+    EXPECT_EQ(player.played()[0].samples, (std::vector<std::int16_t>{500, -500}));
     EXPECT_EQ(player.stops(), 3);
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 
 #include "MouseConversation.h"
+#include "platform/ini/PrivateProfile.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace mousesim::test {
 namespace {
@@ -107,6 +109,19 @@ TEST_F(FirmwareUpdate, AnImageWithoutVersionTagCountsAsTheNextVersion) {
     Bytes image(1025, 0x5A);  // 2 blocks, the second holding one image byte
     EXPECT_THAT(transfer(image), Each(std::string("1C 01 00")));
     EXPECT_EQ(mouseAnswers(9, 6), "09 06 6C 6C 00 00");
+}
+
+TEST_F(FirmwareUpdate, TheShippedPackageInstallsTheVersionItsConfigNames)
+{
+    const std::string folder = ZURO_FIRMWARE_PACKAGE;
+    const int version = platform::ini::readInt(folder + "/config.ini", "Firmware", "Version", -1);
+    const std::string name = platform::ini::readString(folder + "/config.ini", "Firmware", "Name");
+    const std::string image = testsupport::readFile(folder + "/" + name);
+    ASSERT_FALSE(image.empty()) << name;
+    ASSERT_LE(image.size(), 204800u);
+    EXPECT_THAT(transfer(Bytes(image.begin(), image.end())), Each(std::string("1C 01 00")));
+    ASSERT_TRUE(store.last);
+    EXPECT_EQ(store.last->firmwareVersion, version);
 }
 
 TEST_F(FirmwareUpdate, VersionOnlyChangesAtTheFinish) {

@@ -2,22 +2,41 @@
 
 #include "platform/keyboard/KeyboardLayout.h"
 #include "platform/keyboard/KeysymText.h"
+#include "settings/KeyNames.h"
+#include "settings/MacroEvent.h"
+
+#include <linux/input-event-codes.h>
 
 namespace platform {
 namespace {
 
+// The kernel's HID keyboard table, by the key codes' own names.
 TEST(KeyboardLayout, UsagesMapToTheKeysPositions)
 {
-    EXPECT_EQ(evdevKeyCodeOfUsage(4), 30);   // A
-    EXPECT_EQ(evdevKeyCodeOfUsage(20), 16);  // Q
-    EXPECT_EQ(evdevKeyCodeOfUsage(29), 44);  // Z
-    EXPECT_EQ(evdevKeyCodeOfUsage(30), 2);   // 1
-    EXPECT_EQ(evdevKeyCodeOfUsage(39), 11);  // 0
-    EXPECT_EQ(evdevKeyCodeOfUsage(44), 57);  // Space
-    EXPECT_EQ(evdevKeyCodeOfUsage(53), 41);  // grave
-    EXPECT_EQ(evdevKeyCodeOfUsage(57), 58);  // Caps Lock
-    EXPECT_EQ(evdevKeyCodeOfUsage(3), 0);
-    EXPECT_EQ(evdevKeyCodeOfUsage(58), 0);
+    const std::pair<int, int> expected[] = {
+        {4, KEY_A},          {20, KEY_Q},        {29, KEY_Z},           {30, KEY_1},          {39, KEY_0},
+        {40, KEY_ENTER},     {44, KEY_SPACE},    {49, KEY_BACKSLASH},   {50, KEY_BACKSLASH},  {53, KEY_GRAVE},
+        {57, KEY_CAPSLOCK},  {58, KEY_F1},       {69, KEY_F12},         {70, KEY_SYSRQ},      {72, KEY_PAUSE},
+        {76, KEY_DELETE},    {79, KEY_RIGHT},    {82, KEY_UP},          {83, KEY_NUMLOCK},    {84, KEY_KPSLASH},
+        {88, KEY_KPENTER},   {89, KEY_KP1},      {98, KEY_KP0},         {99, KEY_KPDOT},      {100, KEY_102ND},
+        {101, KEY_COMPOSE},  {130, KEY_SLEEP},   {224, KEY_LEFTCTRL},   {227, KEY_LEFTMETA},  {228, KEY_RIGHTCTRL},
+        {229, KEY_RIGHTSHIFT}, {230, KEY_RIGHTALT}, {231, KEY_RIGHTMETA},
+    };
+    for (const auto& [usage, code] : expected)
+        EXPECT_EQ(evdevKeyCodeOfUsage(static_cast<std::uint8_t>(usage)), code) << "usage " << usage;
+    for (const int usage : {0, 3, 131, 223, 232, 240, 255})
+        EXPECT_EQ(evdevKeyCodeOfUsage(static_cast<std::uint8_t>(usage)), 0) << "usage " << usage;
+}
+
+// Every key a macro or shortcut can hold has a name, and reaches a key.
+TEST(KeyboardLayout, EveryStorableKeyHasAKeyCode)
+{
+    const auto layout = openKeyboardLayout(":97531");
+    for (int usage = 0; usage < settings::kMacroKeyLeftButton; ++usage) {
+        const auto key = static_cast<std::uint8_t>(usage);
+        if (settings::shortcutKeyName(key, *layout).empty()) continue;
+        EXPECT_NE(evdevKeyCodeOfUsage(key), 0) << "usage " << usage;
+    }
 }
 
 TEST(KeyboardLayout, WithoutADisplayTheUsLayoutAnswers)

@@ -132,8 +132,8 @@ TEST_F(Zuroctl, ProfileSelectSendsTheActiveProfileReport)
     ASSERT_EQ(run({"profile", "select", "3"}).status, 0);
     EXPECT_EQ(reportsSinceMark(), (std::vector<std::string>{"SET 05 03 03", "GET 04 01 00"}));
     const ToolRun status = run({"status"});
-    EXPECT_EQ(status.lines, (std::vector<std::string>{"monitor: running", "mouse: present", "firmware: 1.07",
-                                                      "active profile: 3"}));
+    EXPECT_EQ(status.lines, (std::vector<std::string>{"monitor: running", "mouse: present", "input: xtest",
+                                                      "firmware: 1.07", "active profile: 3"}));
 }
 
 TEST_F(Zuroctl, ResetSendsTheRestoreDefaultsCommand)

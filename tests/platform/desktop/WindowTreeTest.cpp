@@ -118,6 +118,24 @@ TEST_F(WindowTreeOnX, ScrollReachesOnlyTheWindowUnderThePointer)
     EXPECT_FALSE(tree_->scrollWindow(upper_, ScrollDirection::Left, 0));
 }
 
+TEST_F(WindowTreeOnX, WindowsOfTheDesktopTypeAreTheDesktop)
+{
+    const Atom type = XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False);
+    const long types[] = {static_cast<long>(XInternAtom(display_, "_NET_WM_WINDOW_TYPE_NORMAL", False)),
+                          static_cast<long>(XInternAtom(display_, "_NET_WM_WINDOW_TYPE_DESKTOP", False))};
+    EXPECT_FALSE(tree_->isDesktopWindow(frame_));
+    XChangeProperty(display_, frame_, type, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(types), 1);  // normal only
+    XSync(display_, False);
+    EXPECT_FALSE(tree_->isDesktopWindow(frame_));
+    XChangeProperty(display_, frame_, type, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(types), 2);
+    XSync(display_, False);
+    EXPECT_TRUE(tree_->isDesktopWindow(frame_));
+    EXPECT_FALSE(tree_->isDesktopWindow(upper_));  // a child carries no type of its own
+    EXPECT_FALSE(tree_->isDesktopWindow(0));
+}
+
 TEST_F(WindowTreeOnX, QueriesOnAVanishedWindowFindNothing)
 {
     const Window gone = createWindow(DefaultRootWindow(display_), 0, 0, 10, 10, "Gone");
@@ -128,6 +146,7 @@ TEST_F(WindowTreeOnX, QueriesOnAVanishedWindowFindNothing)
     EXPECT_TRUE(tree_->children(gone).empty());
     ScreenRect rect;
     EXPECT_FALSE(tree_->screenRect(gone, rect));
+    EXPECT_FALSE(tree_->isDesktopWindow(gone));
 }
 
 TEST_F(WindowTreeOnX, ForegroundProcessIsTheActiveWindowsPid)

@@ -99,7 +99,7 @@ protected:
     }
 
     RawEventObserver observer_;
-    std::unique_ptr<InputInjector> injector_ = openInputInjector();
+    std::unique_ptr<InputInjector> injector_ = openXTestInjector();
 };
 
 TEST_F(XTestInjection, KeysArriveAsTheLayoutsKeycodes)
@@ -158,7 +158,7 @@ TEST_F(XTestInjection, ScanCodeConversionsFollowTheServersKeymap)
 
 TEST(InputInjectorWithoutDisplay, EveryCallFailsQuietly)
 {
-    auto injector = openInputInjector(":97");  // no server there
+    auto injector = openXTestInjector(":97");  // no server there
     EXPECT_FALSE(injector->sendKey('A', 0x1E, KeyAction::Down));
     EXPECT_FALSE(injector->sendButton(MouseButton::Left, KeyAction::Down));
     EXPECT_FALSE(injector->scrollHorizontally(1));

@@ -2,7 +2,6 @@
 // then return at once, stay silent and shut down cleanly.
 
 #include "platform/sound/SoundPlayer.h"
-#include "tests/platform/sound/WavBytes.h"
 
 #include <QCoreApplication>
 
@@ -23,16 +22,18 @@ TEST(SoundPlayer, PlaysStopsAndClosesPromptly)
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
 
-    test::WavSpec spec;
-    spec.dataBytes = 16000;  // one second at 8 kHz
+    SoundClip second;  // one second at 8 kHz
+    second.channels = 1;
+    second.sampleRate = 8000;
+    second.samples.assign(8000, 1000);
     const auto start = Clock::now();
     {
         auto player = openSoundPlayer();
-        player->play(test::wavBytes(spec));
-        player->play({'n', 'o', 'i', 's', 'e'});  // not a WAV file: silence
-        player->play(test::wavBytes(spec));
+        player->play(second);
+        player->play(SoundClip{});  // nothing to play: silence
+        player->play(second);
         player->stop();
-        player->play(test::wavBytes(spec));
+        player->play(second);
     }  // destroyed while the sound plays
     EXPECT_LT(Clock::now() - start, kPromptly);
 }
@@ -41,7 +42,7 @@ TEST(SoundPlayer, WithoutApplicationObjectIsSilent)
 {
     auto player = openSoundPlayer();
     ASSERT_NE(player, nullptr);
-    player->play(test::wavBytes());
+    player->play(SoundClip{1, 8000, {1, 2, 3}});
     player->stop();
 }
 

@@ -13,6 +13,7 @@ struct WavSpec {
     std::uint32_t sampleRate = 8000;
     std::uint16_t bitsPerSample = 16;
     std::uint32_t dataBytes = 8;
+    std::vector<std::uint8_t> data;  // the sample bytes; a ramp of dataBytes when empty
 };
 
 inline void put16(std::vector<std::uint8_t>& out, std::uint32_t value)
@@ -32,9 +33,10 @@ inline void putId(std::vector<std::uint8_t>& out, const char* id)
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(id[i]));
 }
 
-// A canonical file: RIFF header, 16-byte "fmt ", then "data" with a ramp.
-inline std::vector<std::uint8_t> wavBytes(const WavSpec& spec = {})
+// A canonical file: RIFF header, 16-byte "fmt ", then "data".
+inline std::vector<std::uint8_t> wavBytes(WavSpec spec = {})
 {
+    if (!spec.data.empty()) spec.dataBytes = static_cast<std::uint32_t>(spec.data.size());
     std::vector<std::uint8_t> out;
     const std::uint16_t blockAlign = static_cast<std::uint16_t>(spec.channels * spec.bitsPerSample / 8);
     putId(out, "RIFF");
@@ -50,8 +52,18 @@ inline std::vector<std::uint8_t> wavBytes(const WavSpec& spec = {})
     put16(out, spec.bitsPerSample);
     putId(out, "data");
     put32(out, spec.dataBytes);
-    for (std::uint32_t i = 0; i < spec.dataBytes; ++i) out.push_back(static_cast<std::uint8_t>(i * 37));
+    for (std::uint32_t i = 0; i < spec.dataBytes; ++i)
+        out.push_back(spec.data.empty() ? static_cast<std::uint8_t>(i * 37) : spec.data[i]);
     return out;
+}
+
+// A canonical 16-bit file holding `samples`.
+inline std::vector<std::uint8_t> wavOfSamples(const std::vector<std::int16_t>& samples, std::uint16_t channels = 1)
+{
+    WavSpec spec;
+    spec.channels = channels;
+    for (const std::int16_t sample : samples) put16(spec.data, static_cast<std::uint16_t>(sample));
+    return wavBytes(spec);
 }
 
 }  // namespace platform::test

@@ -94,20 +94,24 @@ TEST(MessageThreadTest, RunsJobsInOrderOnOneThreadOfItsOwn)
     constexpr int kJobs = 1000;
     JobLog log;
     MessageThread thread(log.handler());
-    ASSERT_TRUE(thread.start());
+    // The start-up step runs on the thread itself, before the first job.
+    ASSERT_TRUE(thread.start([&log] { log.add(0, 0, 0); }));
     EXPECT_TRUE(thread.isRunning());
     for (int i = 0; i < kJobs; ++i) ASSERT_TRUE(thread.post(kJob + i % 2, i, -i));
-    ASSERT_TRUE(log.waitForCount(kJobs));
+    ASSERT_TRUE(log.waitForCount(kJobs + 1));
 
-    const auto jobs = log.jobs();
-    ASSERT_EQ(jobs.size(), static_cast<std::size_t>(kJobs));
+    auto jobs = log.jobs();
+    ASSERT_EQ(jobs.size(), static_cast<std::size_t>(kJobs) + 1);
+    EXPECT_EQ(jobs.front().message, 0u);
+    const std::thread::id startedOn = jobs.front().thread;
+    jobs.erase(jobs.begin());
     for (int i = 0; i < kJobs; ++i) {
         EXPECT_EQ(jobs[i].message, kJob + i % 2);
         EXPECT_EQ(jobs[i].wParam, static_cast<WParam>(i));
         EXPECT_EQ(jobs[i].lParam, -i);
-        EXPECT_EQ(jobs[i].thread, jobs[0].thread);
+        EXPECT_EQ(jobs[i].thread, startedOn);
     }
-    EXPECT_NE(jobs[0].thread, std::this_thread::get_id());
+    EXPECT_NE(startedOn, std::this_thread::get_id());
 }
 
 TEST(MessageThreadTest, TakesJobsPostedFromManyThreads)
