@@ -64,6 +64,11 @@ inline constexpr MessageId kSensorCapture = 1229;
 // application -> monitor, lParam = Padtune request code 253 (discard), 254 (keep)
 // or 255 (start): read `DisControl` from config.ini, then write the tracking report.
 inline constexpr MessageId kTrackingRequest = 1230;
+namespace padtune_request {
+inline constexpr int kDiscard = 253;
+inline constexpr int kKeep = 254;
+inline constexpr int kStart = 255;
+}  // namespace padtune_request
 // calibration dialog -> monitor, lParam = Padtune step 1-4: copy in, then write the
 // tracking report with the step as its code.
 inline constexpr MessageId kPadtuneStep = 1231;

@@ -77,4 +77,9 @@ std::string shortcutKeyName(std::uint8_t usage, const platform::KeyboardLayout& 
     return keyNameOfFixedKey(usage);
 }
 
+std::string macroKeyName(std::uint8_t usage, const platform::KeyboardLayout& layout)
+{
+    return usage == kUsageNonUsHash ? "Europe 1" : shortcutKeyName(usage, layout);
+}
+
 }  // namespace settings

@@ -5,15 +5,12 @@
 #include <memory>
 
 #include "settings/BlockDefaults.h"
+#include "settings/SliderPositions.h"
 #include "settings/StoreNames.h"
 
 namespace settings {
 namespace {
 
-// Double-click slider positions 1-11 in milliseconds.
-constexpr int kDoubleClickTimes[] = {900, 830, 760, 690, 620, 550, 480, 410, 340, 270, 200};
-// Pointer slider positions 1-11 as pointer speeds.
-constexpr int kPointerSpeeds[] = {1, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20};
 // The trails check box stores 5 when ticked.
 constexpr int kTrailsValues[] = {0, 5};
 
@@ -45,10 +42,10 @@ std::vector<ProfileField> buildFields()
                                      offsetof(ProfileRecord, GameFile2)};
     for (int i = 0; i < kGameFileCount; ++i)
         add(numbered("GameFile", i), FieldKind::Text, gameFiles[i], kGameFileSize, text(kGameFileSize - 1), i);
-    int32("DbleClickSpeed", offsetof(ProfileRecord, DbleClickSpeed), values(kDoubleClickTimes));
+    int32("DbleClickSpeed", offsetof(ProfileRecord, DbleClickSpeed), values(doubleClickTimes()));
     int32("ScrollWheelSpeed", offsetof(ProfileRecord, ScrollWheelSpeed), span(1, 10));
     int32("ScrollWheelFlag", offsetof(ProfileRecord, ScrollWheelFlag), flag());
-    int32("MouseSpeed", offsetof(ProfileRecord, MouseSpeed), values(kPointerSpeeds));
+    int32("MouseSpeed", offsetof(ProfileRecord, MouseSpeed), values(pointerSpeeds()));
     int32("Acceleration", offsetof(ProfileRecord, Acceleration), carried());
     int32("AccelerationFlag", offsetof(ProfileRecord, AccelerationFlag), flag());
     int32("MouseTrails", offsetof(ProfileRecord, MouseTrails), values(kTrailsValues));

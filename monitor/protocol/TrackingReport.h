@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "messages/MessageNumbers.h"
 #include "monitor/protocol/ProtocolConstants.h"
 #include "settings/SettingsBlock.h"
 
@@ -29,11 +30,7 @@ static_assert(offsetof(TrackingWire, TrackControlFlag) == 3);
 static_assert(offsetof(TrackingWire, PadtuneDecision) == 5);
 
 // Request codes of the calibration window.
-namespace padtune_request {
-inline constexpr int kDiscard = 253;
-inline constexpr int kKeep = 254;
-inline constexpr int kStart = 255;
-}  // namespace padtune_request
+namespace padtune_request = messages::padtune_request;
 
 namespace padtune_decision {
 inline constexpr std::uint8_t kDiscard = 0;

@@ -7,6 +7,9 @@
 #include <memory>
 #include <optional>
 
+#include "option/core/AdvancedPageRules.h"
+#include "option/core/CpiLevelRows.h"
+#include "option/core/LightingPalette.h"
 #include "settings/ColorRecord.h"
 #include "settings/StoreNames.h"
 
@@ -16,18 +19,7 @@ namespace {
 using settings::ProfileRecord;
 using settings::SettingsBlock;
 
-constexpr int kAccelerationStepWhenOn = 8;
-
-// Colours the sixteen visible palette swatches write into a profile.
-struct PaletteColor {
-    std::uint8_t red, green, blue;
-};
-constexpr PaletteColor kPalette[] = {
-    {5, 144, 254}, {0, 113, 255}, {0, 0, 255},   {92, 24, 230},  {129, 24, 230}, {197, 24, 230},
-    {248, 4, 124}, {255, 0, 0},   {247, 121, 0}, {231, 220, 0},  {194, 242, 8},  {0, 255, 0},
-    {24, 166, 42}, {19, 236, 150}, {13, 226, 217}, {0, 190, 244},
-};
-static_assert(std::size(kPalette) == settings::kPaletteSwatchCount);
+static_assert(settings::kPaletteSwatchCount == kVisibleSwatchCount);
 
 FieldRange carried() { return {}; }
 FieldRange span(int min, int max) { return {RangeKind::Span, min, max, {}}; }
@@ -100,7 +92,7 @@ std::string refusedValue(const SettingField& field, std::string_view value)
 }
 
 // "R,G,B", each 0-255.
-std::optional<PaletteColor> parseRgb(std::string_view text, const FieldRange& range)
+std::optional<Rgb> parseRgb(std::string_view text, const FieldRange& range)
 {
     int parts[3] = {};
     for (int i = 0; i < 3; ++i) {
@@ -113,57 +105,40 @@ std::optional<PaletteColor> parseRgb(std::string_view text, const FieldRange& ra
         parts[i] = *part;
         text.remove_prefix(std::min(text.size(), comma + 1));
     }
-    return PaletteColor{static_cast<std::uint8_t>(parts[0]), static_cast<std::uint8_t>(parts[1]),
-                        static_cast<std::uint8_t>(parts[2])};
+    return Rgb{static_cast<std::uint8_t>(parts[0]), static_cast<std::uint8_t>(parts[1]),
+               static_cast<std::uint8_t>(parts[2])};
 }
 
-// A palette swatch: the index and its colour into the first ColorRecord, or into
-// all four when the profile uses one colour for all.
-void choosePaletteColor(ProfileRecord& profile, int index)
+// The CPI fields change by the rules of the main settings page's level rows.
+std::optional<CpiRowCommand> cpiRowCommandOf(const SettingField& field)
 {
-    const PaletteColor& color = kPalette[index];
-    const int records = profile.UseColorForAll == 1 ? settings::kColorRecordCount : 1;
-    for (int i = 0; i < records; ++i) {
-        settings::ColorRecord& record = profile.LightInfo[i];
-        record.TableIndex = static_cast<std::uint8_t>(index);
-        record.Red = color.red;
-        record.Green = color.green;
-        record.Blue = color.blue;
-    }
-    profile.LtChoseType = 0;
+    if (field.key.starts_with("dpi"))
+        return CpiRowCommand::Enable;
+    if (field.key == "Cpi_X")
+        return CpiRowCommand::Select;
+    if (field.key.starts_with("CpiLevel_X"))
+        return CpiRowCommand::XResolution;
+    if (field.key.starts_with("CpiLevel_Y"))
+        return CpiRowCommand::YResolution;
+    if (field.key.starts_with("XYCpiFlag"))
+        return CpiRowCommand::Link;
+    return std::nullopt;
 }
 
-// What the settings pages do beside storing the value; false with a reason when
-// the pages would not allow the change in this profile's state.
-bool checkProfileState(const ProfileRecord& profile, const SettingField& field, int value, std::string& refusal)
+bool setCpiField(ProfileRecord& profile, const SettingField& field, CpiRowCommand command, int value,
+                 std::string& refusal)
 {
-    if (field.key.starts_with("dpi") && value == 0 && profile.Cpi_X == field.element) {
-        refusal = field.key + "=0 refused: the active CPI level (Cpi_X) cannot be switched off";
-        return false;
-    }
-    if (field.key == "Cpi_X" && profile.dpi[value] == 0) {
+    const int level = command == CpiRowCommand::Select ? value : field.element;
+    if (applyCpiRowCommand(profile, kFirstCpiRowId + level, static_cast<int>(command), value).applied)
+        return true;
+    if (command == CpiRowCommand::Select)
         refusal = "Cpi_X=" + std::to_string(value) + " refused: CPI level " + std::to_string(value) +
                   " is switched off (dpi" + std::to_string(value) + "=0)";
-        return false;
-    }
-    return true;
-}
-
-void applySideEffects(ProfileRecord& profile, const SettingField& field, int value)
-{
-    const int level = field.element;
-    if (field.key == "AccelerationFlag") {
-        profile.Acceleration = value == 1 ? kAccelerationStepWhenOn : 0;
-    } else if (field.key.starts_with("CpiLevel_X")) {
-        if (profile.XYCpiFlag[level] != 0)
-            profile.CpiLevel_Y[level] = value;
-    } else if (field.key.starts_with("CpiLevel_Y")) {
-        if (profile.XYCpiFlag[level] != 0)
-            profile.CpiLevel_X[level] = value;
-    } else if (field.key.starts_with("XYCpiFlag")) {
-        if (value != 0)
-            profile.CpiLevel_Y[level] = profile.CpiLevel_X[level];
-    }
+    else if (command == CpiRowCommand::Enable)
+        refusal = field.key + "=0 refused: the active CPI level (Cpi_X) cannot be switched off";
+    else
+        refusal = refusedValue(field, std::to_string(value));
+    return false;
 }
 
 }  // namespace
@@ -256,7 +231,7 @@ bool setSettingField(SettingsBlock& block, int profile, std::string_view key, st
         std::memcpy(at, value.data(), value.size());
         return true;
     case RangeKind::Rgb: {
-        const std::optional<PaletteColor> color = parseRgb(value, field->range);
+        const std::optional<Rgb> color = parseRgb(value, field->range);
         if (!color) {
             refusal = refusedValue(*field, value);
             return false;
@@ -284,15 +259,16 @@ bool setSettingField(SettingsBlock& block, int profile, std::string_view key, st
         return true;
     }
     ProfileRecord& record = block.Profiles[profile];
-    if (!checkProfileState(record, *field, *number, refusal))
-        return false;
+    if (const std::optional<CpiRowCommand> command = cpiRowCommandOf(*field))
+        return setCpiField(record, *field, *command, *number, refusal);
     if (field->range.kind == RangeKind::Palette)
-        choosePaletteColor(record, *number);
+        choosePaletteSwatch(record, *number);
+    else if (field->key == "AccelerationFlag")
+        setAcceleration(record, *number == 1);
     else if (field->kind == FieldKind::Byte)
         *at = static_cast<std::uint8_t>(*number);
     else
         writeInt32(at, *number);
-    applySideEffects(record, *field, *number);
     return true;
 }
 

@@ -4,20 +4,6 @@
 
 namespace option::core {
 
-Rgb colourIndicator(const settings::ProfileRecord& profile)
-{
-    if (profile.LightEffectType == 0)
-        return {};
-    if (profile.LtChoseType != 0) {
-        const settings::ColorRecord& custom = profile.CustomLightInfo[0];
-        return {custom.Red, custom.Green, custom.Blue};
-    }
-    const settings::ColorRecord& chosen = profile.LightInfo[0];
-    if (const std::optional<PaletteEntry> entry = paletteEntry(chosen.TableIndex))
-        return entry->shown;
-    return {chosen.Red, chosen.Green, chosen.Blue};
-}
-
 std::array<SlotDisplay, settings::kProfileCount> slotDisplays(const settings::SettingsBlock& block)
 {
     std::array<SlotDisplay, settings::kProfileCount> slots;
@@ -26,7 +12,7 @@ std::array<SlotDisplay, settings::kProfileCount> slotDisplays(const settings::Se
         SlotDisplay& shown = slots[static_cast<std::size_t>(slot)];
         shown.current = block.CurrentProfile == slot;
         shown.windowsProfile = block.WindowsProfile == slot;
-        shown.indicator = colourIndicator(profile);
+        shown.indicator = colorIndicator(profile);
         shown.name = std::string(settings::fieldText(profile.ProFileName));
     }
     return slots;

@@ -18,11 +18,6 @@ struct SlotDisplay {
     std::string name;
 };
 
-// Black while the profile's lights are off; else its custom colour when it uses
-// one, else the shown colour of its palette entry (the stored colour itself when
-// the entry's index is outside the palette).
-Rgb colourIndicator(const settings::ProfileRecord& profile);
-
 // A `CurrentProfile` or `WindowsProfile` outside 0-4 marks no slot.
 std::array<SlotDisplay, settings::kProfileCount> slotDisplays(const settings::SettingsBlock& block);
 

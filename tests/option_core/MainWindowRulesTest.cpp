@@ -26,22 +26,6 @@ namespace {
 
 using settings::SettingsBlock;
 
-TEST(SlotDisplayRules, ColourIndicatorFollowsTheLightingChoice)
-{
-    settings::ProfileRecord profile;
-    profile.LightEffectType = 1;
-    profile.LtChoseType = 0;
-    profile.LightInfo[0] = {17, 1, 200, 250, 250};
-    profile.CustomLightInfo[0] = {0, 1, 10, 20, 30};
-    EXPECT_EQ(colourIndicator(profile), (Rgb{107, 225, 227})) << "palette entries show their own colour";
-    profile.LightInfo[0] = {40, 1, 1, 2, 3};
-    EXPECT_EQ(colourIndicator(profile), (Rgb{1, 2, 3})) << "an index outside the palette shows the stored colour";
-    profile.LtChoseType = 2;
-    EXPECT_EQ(colourIndicator(profile), (Rgb{10, 20, 30}));
-    profile.LightEffectType = 0;
-    EXPECT_EQ(colourIndicator(profile), (Rgb{0, 0, 0})) << "lights off";
-}
-
 TEST(SlotDisplayRules, SlotsMarkedOnlyByIndicesInRange)
 {
     const auto block = std::make_unique<SettingsBlock>();
