@@ -11,6 +11,7 @@
 #include "option/app/SystemDialogs.h"
 #include "option/app/WindowsProfileDialog.h"
 #include "option/core/ApplyOutcomeText.h"
+#include "option/core/EditorsLock.h"
 #include "option/core/LanguageChoice.h"
 #include "option/core/MonitorNotices.h"
 #include "option/core/ProfileEditing.h"
@@ -205,6 +206,9 @@ void MainWindow::apply(platform::WParam request)
     enableApply(false);
     // A monitor started or restarted since the last look has a section of its own.
     core::reopenMonitorLink(core_);
+    // Held through the copy out, the files and the request, so a zuroctl
+    // command running meanwhile builds on this change instead of undoing it.
+    const core::EditorsLock editors;
     const core::ApplyOutcome outcome = core::applyChanges(core_, request);
     refreshPage(PageId::MainSettings);
     refreshPage(PageId::Advanced);
@@ -225,7 +229,10 @@ void MainWindow::resetToDefaults()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     core::reopenMonitorLink(core_);
-    const core::ApplyOutcome outcome = core::resetToDefaults(core_);
+    const core::ApplyOutcome outcome = [&] {
+        const core::EditorsLock editors;
+        return core::resetToDefaults(core_);
+    }();
     QApplication::restoreOverrideCursor();
     refreshAll();
     reloadTexts();

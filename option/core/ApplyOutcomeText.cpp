@@ -6,7 +6,15 @@ TextId applyOutcomeText(const ApplyOutcome& outcome)
 {
     if (!outcome.filesWritten)
         return TextId::ApplyNotSaved;
-    return outcome.requestSent ? TextId::ApplyTaken : TextId::ApplyWithoutMonitor;
+    switch (outcome.result) {
+    case ApplyResult::Taken:
+        return TextId::ApplyTaken;
+    case ApplyResult::NotTaken:
+        return TextId::ApplyNotTaken;
+    case ApplyResult::NoMonitor:
+        break;
+    }
+    return TextId::ApplyWithoutMonitor;
 }
 
 }  // namespace option::core
