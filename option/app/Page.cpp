@@ -3,6 +3,9 @@
 #include <QString>
 
 #include "option/app/EmptyPage.h"
+#include "option/app/StatisticsPage.h"
+#include "option/app/UpdatePage.h"
+#include "option/app/WebServices.h"
 #include "option/layout/MainWindowLayout.h"
 #include "option/layout/SkinPictures.h"
 
@@ -17,6 +20,12 @@ PageFactories defaultPageFactories()
         const QString art = QString::fromUtf8(arts[i].data(), static_cast<qsizetype>(arts[i].size()));
         factories[i] = [art](QWidget* parent, PageHost& host) -> Page* { return new EmptyPage(parent, host, art); };
     }
+    factories[static_cast<std::size_t>(PageId::Statistics)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new StatisticsPage(parent, host, systemWebServices());
+    };
+    factories[static_cast<std::size_t>(PageId::Update)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new UpdatePage(parent, host, systemWebServices());
+    };
     return factories;
 }
 
