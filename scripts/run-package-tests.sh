@@ -78,7 +78,7 @@ before="$work/before"
 snapshot() { find /usr /etc /var/lib /opt -xdev \( -iname '*zuro*' -o -path '*/zuronoxa' \) 2>/dev/null | sort; }
 snapshot >"$before"
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -qq "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
+apt-get install -y -qq --no-install-recommends "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
 
 grep -q '1E7D' /usr/lib/udev/rules.d/70-zuronoxa-mouse.rules &&
   grep -q 'FFFF' /usr/lib/udev/rules.d/70-zuronoxa-mouse.rules || fail "the udev rule lacks a vendor ID"
