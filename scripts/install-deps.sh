@@ -23,6 +23,8 @@ packages=(
   # The feedback sounds: spoken at build time, read at run time. A private bus
   # for the real-time request's test (dbus-daemon, above).
   libsndfile1-dev espeak-ng
+  # The package test: checks of the desktop entries, the metainfo and the man pages.
+  desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -22,20 +22,25 @@ const char* answerText(UpgradeAnswer answer)
 
 }  // namespace
 
-FirmwarePackage::FirmwarePackage(std::string folder) : folder_(std::move(folder))
+FirmwarePackage::FirmwarePackage(std::string folder, std::string answerFolder)
+    : folder_(std::move(folder)), answerFolder_(std::move(answerFolder))
 {
     if (!folder_.empty() && folder_.back() != '/')
         folder_ += '/';
+    if (answerFolder_.empty())
+        answerFolder_ = folder_;
+    else if (answerFolder_.back() != '/')
+        answerFolder_ += '/';
 }
 
 FirmwarePackage FirmwarePackage::ofInstallation(const InstallFolder& installation)
 {
-    return FirmwarePackage(installation.file(kFirmwarePackageFolder));
+    return FirmwarePackage(installation.file(kFirmwarePackageFolder), installation.userFile(kFirmwarePackageFolder));
 }
 
 std::string FirmwarePackage::configIni() const { return folder_ + kConfigIniName; }
 
-std::string FirmwarePackage::answerIni() const { return folder_ + kAnswerIniName; }
+std::string FirmwarePackage::answerIni() const { return answerFolder_ + kAnswerIniName; }
 
 std::string FirmwarePackage::upgraderProgram() const { return folder_ + kUpgraderProgramName; }
 

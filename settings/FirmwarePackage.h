@@ -24,8 +24,10 @@ enum class UpgradeAnswer { Declined, NoticeSeen };
 
 class FirmwarePackage {
 public:
-    // `folder` is the package folder, with or without the trailing '/'.
-    explicit FirmwarePackage(std::string folder);
+    // `folder` is the package folder, with or without the trailing '/';
+    // answer.ini lies in `answerFolder` (the user's copy of the package folder
+    // in an installed package), in `folder` when it is "".
+    explicit FirmwarePackage(std::string folder, std::string answerFolder = {});
     static FirmwarePackage ofInstallation(const InstallFolder& installation);
 
     const std::string& folder() const { return folder_; }
@@ -49,6 +51,7 @@ public:
 
 private:
     std::string folder_;
+    std::string answerFolder_;
 };
 
 }  // namespace settings

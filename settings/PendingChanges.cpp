@@ -10,7 +10,7 @@ namespace settings {
 
 std::string pendingChangesFile(const InstallFolder& folder)
 {
-    return folder.configSubfolder() + "PendingChanges";
+    return folder.configSubfolder() + kPendingChangesFileName;
 }
 
 bool markPendingChanges(const InstallFolder& folder)

@@ -9,6 +9,8 @@
 
 namespace settings {
 
+inline constexpr char kPendingChangesFileName[] = "PendingChanges";
+
 // "config/PendingChanges" of `folder`.
 std::string pendingChangesFile(const InstallFolder& folder);
 

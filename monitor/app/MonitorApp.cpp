@@ -70,9 +70,8 @@ int MonitorApp::run(int& argc, char** argv)
     }
 
     MonitorEnvironment environment;
-    const std::string folder = platform::programFolder();
-    environment.folder = settings::InstallFolder(folder);
-    environment.bridgePath = folder + hidbridge::kBridgeLibraryFile;
+    environment.folder = settings::InstallFolder::ofProgram();
+    environment.bridgePath = environment.folder.file(hidbridge::kBridgeLibraryFile);
     environment.parleyFolder = settings::parleyFolder();
     environment.showApplication = showApplication;
     environment.createDispatcher = createDispatcher_;

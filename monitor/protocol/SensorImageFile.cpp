@@ -84,7 +84,7 @@ bool storeSensorImage(const std::string& path, const SensorImage& image)
 
 bool storeSensorImage(const settings::InstallFolder& folder, const SensorImage& image)
 {
-    return storeSensorImage(folder.file(kSensorImageFile), image);
+    return storeSensorImage(folder.userFile(kSensorImageFile), image);
 }
 
 }  // namespace monitor::protocol

@@ -51,7 +51,7 @@ bool loadProfileIntoEditedSlot(ApplicationCore& core, int slot, const std::strin
         return false;
     }
     const std::string title = profileFileTitle(path);
-    if (title.empty() || !copyReplacing(path, core.folder.file(title + ".vmp"))) {
+    if (title.empty() || !copyReplacing(path, core.folder.userFile(title + ".vmp"))) {
         error = path + ": cannot be copied to the program folder";
         return false;
     }

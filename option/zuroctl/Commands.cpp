@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ExitStatus.h"
+#include "ProfileSummary.h"
 #include "SettingsOutput.h"
 #include "messages/MessageNumbers.h"
 #include "option/core/ApplyChanges.h"
@@ -94,15 +95,17 @@ int runStatus(ApplicationCore& core)
     return kSuccess;
 }
 
-int runShow(ApplicationCore& core, std::optional<int> given, bool json)
+int runShow(ApplicationCore& core, std::optional<int> given, ShowFormat format)
 {
     std::string refusal;
     const std::optional<int> profile = chosenProfile(core, given, refusal);
     if (!profile)
         return refuse(refusal);
     const std::unique_ptr<platform::KeyboardLayout> layout = platform::openKeyboardLayout();
-    const std::string text = json ? profileAsJson(*core.blocks.working, *profile, *layout)
-                                  : profileAsText(*core.blocks.working, *profile, *layout);
+    const settings::SettingsBlock& block = *core.blocks.working;
+    const std::string text = format == ShowFormat::Json   ? profileAsJson(block, *profile, *layout)
+                             : format == ShowFormat::Keys ? profileAsText(block, *profile, *layout)
+                                                          : profileSummary(block, *profile, *layout);
     std::fputs(text.c_str(), stdout);
     return kSuccess;
 }

@@ -12,7 +12,9 @@ namespace zuroctl {
 using Arguments = std::vector<std::string>;
 
 int runStatus(option::core::ApplicationCore& core);
-int runShow(option::core::ApplicationCore& core, std::optional<int> profile, bool json);
+// How `show` prints a profile: a summary, the raw INI keys, or JSON.
+enum class ShowFormat { Summary, Keys, Json };
+int runShow(option::core::ApplicationCore& core, std::optional<int> profile, ShowFormat format);
 int runSet(option::core::ApplicationCore& core, std::optional<int> profile, const Arguments& assignments);
 int runButton(option::core::ApplicationCore& core, std::optional<int> profile, int slot, const Arguments& function);
 int runProfileSelect(option::core::ApplicationCore& core, int profile);

@@ -22,7 +22,8 @@ using zuroctl::Arguments;
 constexpr char kUsage[] =
     "usage: zuroctl COMMAND\n"
     "  status                                  monitor, mouse, input injector, firmware, active profile\n"
-    "  show [PROFILE] [--json]                 every field and button slot of a profile (0-4)\n"
+    "  show [PROFILE] [--keys | --json]        a profile (0-4) at a glance; --keys every field\n"
+    "                                          and button slot as KEY=VALUE, --json as JSON\n"
     "  set [--profile N] KEY=VALUE...          fields by their INI keys, applied together\n"
     "  button [--profile N] SLOT FUNCTION...   a caption or code, shortcut KEYS, launch PATH,\n"
     "                                          macro SET NAME, timer NAME, parley DEVICE [lock],\n"
@@ -129,9 +130,13 @@ int runCommand(const std::string& command, Arguments arguments)
         return zuroctl::runStatus(core);
     if (command == "show") {
         const bool json = takeFlag(arguments, "--json");
-        if (hasOption(arguments) || arguments.size() > 1 || (arguments.size() == 1 && !(profile = parseNumber(arguments[0]))))
-            return usageError("show takes a profile number and --json");
-        return zuroctl::runShow(core, profile, json);
+        const bool keys = takeFlag(arguments, "--keys");
+        if ((json && keys) || hasOption(arguments) || arguments.size() > 1 ||
+            (arguments.size() == 1 && !(profile = parseNumber(arguments[0]))))
+            return usageError("show takes a profile number and --keys or --json");
+        return zuroctl::runShow(core, profile,
+                                json ? zuroctl::ShowFormat::Json
+                                     : keys ? zuroctl::ShowFormat::Keys : zuroctl::ShowFormat::Summary);
     }
     if (command == "set") {
         if (!takeNumberOption(arguments, "--profile", profile) || hasOption(arguments))

@@ -2,6 +2,7 @@
 
 #include "platform/ini/IniBatch.h"
 #include "platform/ini/PrivateProfile.h"
+#include "platform/system/UserFolders.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,33 +34,6 @@ std::string lowerAscii(std::string_view text)
 bool hasLineBreakOrNul(std::string_view text)
 {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
-std::string homeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home && home[0] == '/') return home;
-    passwd entry {};
-    passwd* found = nullptr;
-    std::vector<char> buffer(16384);
-    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-        found->pw_dir && found->pw_dir[0] == '/')
-        return found->pw_dir;
-    return {};
-}
-
-std::string configHome()
-{
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg;
-    const std::string home = homeFolder();
-    return home.empty() ? std::string() : home + "/.config";
-}
-
-bool ensureFolder(const std::string& path)
-{
-    if (mkdir(path.c_str(), 0700) == 0) return true;
-    if (errno != EEXIST) return false;
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 // "Control Panel\\Mouse\\" and "\\Control Panel\\Mouse" name the same key;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -217,6 +218,31 @@ TEST_F(Zuroctl, AChangeTheMouseDoesNotTakeExitsWithFourAndStaysPending)
     ASSERT_TRUE(rig.mouseCommand("unplug"));
     EXPECT_EQ(run({"set", "--profile", "1", "PollingRate=2"}).status, 4);
     EXPECT_EQ(savedProfile(1).PollingRate, 2);
+}
+
+TEST_F(Zuroctl, ShowSummarisesAProfileWithKeysAndJsonBehindOptions)
+{
+    ASSERT_EQ(run({"set", "--profile", "4", "CpiLevel_X1=27", "PollingRate=2"}).status, 0);
+    const settings::ProfileRecord saved = savedProfile(4);
+    const std::vector<std::string> summary = run({"show", "4"}).lines;
+    ASSERT_GE(summary.size(), 34u);
+    EXPECT_EQ(summary[0].rfind("Profile 4: " + std::string(settings::fieldText(saved.ProFileName)), 0), 0u)
+        << summary[0];
+    const std::string current = saved.Cpi_X == 1 ? " (current)" : "";
+    EXPECT_NE(std::find(summary.begin(), summary.end(), "    1: 2700 cpi" + current), summary.end());
+    EXPECT_NE(std::find(summary.begin(), summary.end(), "  Polling rate: 500Hz"), summary.end());
+    EXPECT_EQ(std::count_if(summary.begin(), summary.end(), [](const std::string& line) {
+                  return line.ends_with(" (current)");
+              }),
+              1);
+    EXPECT_NE(std::find(summary.begin(), summary.end(), "  Dualkey layer:"), summary.end());
+
+    const std::vector<std::string> keys = run({"show", "4", "--keys"}).lines;
+    EXPECT_NE(std::find(keys.begin(), keys.end(), "CpiLevel_X1=27"), keys.end());
+    const std::vector<std::string> json = run({"show", "4", "--json"}).lines;
+    ASSERT_EQ(json.size(), 1u);
+    EXPECT_EQ(json[0].rfind("{\"profile\":4,", 0), 0u);
+    EXPECT_EQ(run({"show", "4", "--keys", "--json"}).status, 2);
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ namespace {
 class Upgrader : public QObject {
 public:
     explicit Upgrader(const std::string& programFolder)
-        : package_(programFolder), installationFolder_(installationFolderOf(programFolder))
+        : installationFolder_(installationFolderOf(programFolder)),
+          package_(settings::FirmwarePackage::ofInstallation(settings::InstallFolder::ofInstallation(installationFolder_)))
     {
     }
 
@@ -68,8 +69,8 @@ private:
             QCoreApplication::exit(1);
     }
 
-    settings::FirmwarePackage package_;
     std::string installationFolder_;
+    settings::FirmwarePackage package_;
     std::unique_ptr<UpdateSession> session_;
 };
 
