@@ -45,6 +45,18 @@ inline constexpr std::string_view kStateSets[] = {"fixed_", "unassigned_"};
 // "background" is the right-handed page, "background_left" the left-handed one.
 inline constexpr std::string_view kBackgrounds[] = {"background_left"};
 
+// While a slot is hovered a picture of the mouse with that button lit shows
+// beside its column: "hover_00" to "hover_59" (skin/buttons/hover_NN.png),
+// 188 x 274 at y 32; pictures 0-11 (the normal layer) at x 191, pictures 12-59
+// (the Dualkey layer in four sets of twelve, by which of slots 3 and 4 hold the
+// Dualkey key: only 3, only 4, both, neither) at x 582.
+inline constexpr int kHoverPictureWidth = 188;
+inline constexpr int kHoverPictureHeight = 274;
+inline constexpr int kHoverPictureTop = 32;
+inline constexpr int kNormalHoverPictureLeft = 191;
+inline constexpr int kShiftHoverPictureLeft = 582;
+inline constexpr int kNormalHoverPictures = 12;
+
 // Pages fill the main window's page position rectangle, 774 x 312.
 inline constexpr WindowDescription kWindow{"buttons", 774, 312, WindowShape::Rectangle, kControls, kStateSets,
                                            kBackgrounds};
