@@ -228,11 +228,13 @@ void TimelineRows::paintEvent(QPaintEvent*)
         if (dragging_ != Grab::None && row == dragRow_) {
             (dragging_ == Grab::Start ? left : right) = dragPixel_;
         }
+        if (right < 0 || left > core::kTimelineTrackWidth)
+            continue;  // out of the time window
         left = std::clamp(left, 0, core::kTimelineTrackWidth);
         right = std::clamp(right, 0, core::kTimelineTrackWidth);
-        if (right > left || (right == left && left > 0 && left < core::kTimelineTrackWidth))
-            painter.fillRect(QRect(kTrackLeft + left, top + 3, std::max(1, right - left), core::kTimelineRowSpacing - 6),
-                             index == editor_.selected() ? kSelectedBarColour : kBarColour);
+        // A press and release at the same time still shows as a thin bar.
+        painter.fillRect(QRect(kTrackLeft + left, top + 3, std::max(2, right - left), core::kTimelineRowSpacing - 6),
+                         index == editor_.selected() ? kSelectedBarColour : kBarColour);
     }
 }
 
