@@ -71,13 +71,16 @@ public:
         }
         return keys;
     }
-    // Types the key of `keysym` as the keyboard would.
+    // Presses or releases the key of `keysym` as the keyboard would.
+    void key(KeySym keysym, bool press)
+    {
+        XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), press ? True : False, CurrentTime);
+        XSync(display_, False);
+    }
     void tap(KeySym keysym)
     {
-        const KeyCode code = XKeysymToKeycode(display_, keysym);
-        XTestFakeKeyEvent(display_, code, True, CurrentTime);
-        XTestFakeKeyEvent(display_, code, False, CurrentTime);
-        XSync(display_, False);
+        key(keysym, true);
+        key(keysym, false);
     }
 
 private:
@@ -202,6 +205,32 @@ TEST_F(ButtonPageE2e, ARecordedMacroGoesToTheMouseAndItsButtonTypesIt)
     for (std::size_t i = 0; i < typed.size(); ++i) {
         EXPECT_EQ(events[before + i].keycode, typed[i].first) << i;
         EXPECT_EQ(events[before + i].press, typed[i].second) << i;
+    }
+}
+
+TEST_F(ButtonPageE2e, AShortcutTakenFromTheKeyboardGoesInTheButtonTable)
+{
+    choose("Assign a Shortcut", [this](QWidget* dialog) {
+        client.key(XK_Shift_L, true);
+        client.key(XK_a, true);
+        client.key(XK_a, false);
+        client.key(XK_Shift_L, false);
+        auto* key = dialog->findChild<option::skin::BitmapEdit*>();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return key && key->text() == "Left Shift"; }, 5000));
+        clickAt(dialog, dialogPoint(dialog, "BUTTON_OK"));
+    });
+    const std::size_t mark = rig.log().entries().size();
+    ASSERT_TRUE(clickAt(window.get(), mainWindowPoint("Apply")));
+    ASSERT_TRUE(rig.log().waitForEntry("SET 07", mark, 5s));
+    const std::optional<int> button = monitor::protocol::deviceButtonOfSlot(kSlot);
+    ASSERT_TRUE(button);
+    for (const std::string& report : e2e::textsFrom(rig.log().entries(), mark)) {
+        if (!report.starts_with("SET 07"))
+            continue;
+        const std::vector<int> table = e2e::bytesOf(report.substr(4));
+        const auto at = [&](int offset) { return table.at(static_cast<std::size_t>(offset + 3 * *button)); };
+        EXPECT_EQ(std::vector<int>({at(3), at(4), at(5)}), std::vector<int>({5, 0, 225}))
+            << "code 5, no modifier box, Left Shift";
     }
 }
 
