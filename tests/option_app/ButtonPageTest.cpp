@@ -142,6 +142,12 @@ TEST_F(ButtonPageTest, MenusFollowTheSlotAndAssignTheirChoice)
     settle();
     EXPECT_EQ(page->shownPicture(), 9);
     EXPECT_TRUE(page->picture(9)->isVisible());
+    EXPECT_FALSE(page->picture(9)->pixmap().isNull()) << "the picture was drawn";
+    saveScreenshot(window.get(), "buttons-page-hover");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page->slotButton(9), &leave);
+    settle();
+    EXPECT_EQ(page->shownPicture(), -1);
 }
 
 TEST_F(ButtonPageTest, TheShortcutDialogHoldsTheKeyboardAndTheLastKeyWins)
