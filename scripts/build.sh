@@ -8,6 +8,8 @@ build_dir=${1:-build}
 shift || true
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
+  # Lets the cache serve files compiled with a precompiled header (ZURO_PCH).
+  export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$build_dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
