@@ -250,14 +250,16 @@ TEST_F(ButtonPageTest, TheMacroManagerRecordsIntoANewSetAndSavesOnOk)
             keys->startOrStopRecording();
             EXPECT_TRUE(keyboard->grabbed());
             EXPECT_FALSE(manager->setSelector()->isEnabled()) << "the manager's buttons wait";
-            type({{'A', false}, {'A', false}, {'A', true}, {'B', false}, {'B', true}});
+            type({{'A', false}, {'A', false}, {'A', true}, {'B', false}});
             keys->startOrStopRecording();
             EXPECT_FALSE(keyboard->grabbed());
-            EXPECT_EQ(keys->list()->count(), 4) << "the repeat of A makes no row";
+            EXPECT_EQ(keys->list()->count(), 3) << "the repeat of A makes no row";
             saveScreenshot(manager, "macro-manager-key-sequence");
             manager->switchPanel();
-            EXPECT_EQ(manager->timeline()->editor().bars().size(), 2u);
+            EXPECT_EQ(manager->timeline()->editor().bars().size(), 1u) << "B is never released: no bar";
             saveScreenshot(manager, "macro-manager-timeline");
+            manager->switchPanel();
+            EXPECT_EQ(keys->list()->count(), 3) << "looking at the timeline keeps the unreleased B";
             clickAt(manager, dialogPoint(manager, "BUTTON_OK"));
         });
     });
@@ -265,7 +267,7 @@ TEST_F(ButtonPageTest, TheMacroManagerRecordsIntoANewSetAndSavesOnOk)
     const settings::MacroStore& store = window->core().macros;
     ASSERT_EQ(store.sets.size(), 1u);
     ASSERT_EQ(store.sets[0].macros.size(), 1u);
-    EXPECT_EQ(store.sets[0].macros[0].EventCount, 4);
+    EXPECT_EQ(store.sets[0].macros[0].EventCount, 3);
     settings::MacroStore reread;
     ASSERT_TRUE(settings::loadMacroStore(reread, window->core().folder.macroStoreFile()));
     ASSERT_EQ(reread.sets.size(), 1u);
