@@ -260,6 +260,12 @@ TEST_F(ButtonPageTest, TheMacroManagerRecordsIntoANewSetAndSavesOnOk)
             saveScreenshot(manager, "macro-manager-timeline");
             manager->switchPanel();
             EXPECT_EQ(keys->list()->count(), 3) << "looking at the timeline keeps the unreleased B";
+            whenDialogOpens([](QWidget* confirm) {
+                saveScreenshot(confirm, "dialog-confirm-delete-macro");
+                clickAt(confirm, dialogPoint(confirm, "BUTTON_CANCEL"));
+            });
+            manager->deleteMacro();
+            EXPECT_EQ(manager->macroList()->count(), 1) << "Cancel keeps the macro";
             clickAt(manager, dialogPoint(manager, "BUTTON_OK"));
         });
     });
