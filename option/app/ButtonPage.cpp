@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "option/app/GrabKeySource.h"
-#include "option/app/LayoutRects.h"
+#include "option/app/LayoutRows.h"
 #include "option/app/MacroManagerDialog.h"
 #include "option/app/PlayerDialog.h"
 #include "option/app/ProgramLaunchDialog.h"
@@ -75,16 +75,16 @@ ButtonPage::ButtonPage(QWidget* parent, PageHost& host, std::unique_ptr<core::Ke
         pictures_[static_cast<std::size_t>(index)] = label;
     }
     for (int slot = 0; slot < settings::kButtonSlotCount; ++slot) {
-        const QRect rect = layoutRect(page::kWindow, "B" + std::to_string(slot + 1));
+        const QRect rect = layoutRect(layoutRow(page::kWindow.controls, "B" + std::to_string(slot + 1)));
         auto* button = new skin::SkinButton(this, rect, core::kFirstSlotControlId + slot);
         button->setBitmaps(rect, stateImages());
         slots_[static_cast<std::size_t>(slot)] = button;
     }
-    right_ = new skin::SkinButton(this, layoutRect(page::kWindow, "right"), kRightId);
+    right_ = new skin::SkinButton(this, layoutRect(layoutRow(page::kWindow.controls, "right")), kRightId);
     right_->setBitmaps(right_->geometry(), stateImages());
-    left_ = new skin::SkinButton(this, layoutRect(page::kWindow, "Left"), kLeftId);
+    left_ = new skin::SkinButton(this, layoutRect(layoutRow(page::kWindow.controls, "Left")), kLeftId);
     left_->setBitmaps(left_->geometry(), stateImages());
-    macroManager_ = new skin::SkinButton(this, layoutRect(page::kWindow, "Macro Manager"), kMacroManagerId);
+    macroManager_ = new skin::SkinButton(this, layoutRect(layoutRow(page::kWindow.controls, "Macro Manager")), kMacroManagerId);
     macroManager_->setBitmaps(macroManager_->geometry(), stateImages());
     setFocusPolicy(Qt::StrongFocus);
 }

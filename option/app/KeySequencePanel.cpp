@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "option/app/LayoutRects.h"
+#include "option/app/LayoutRows.h"
 #include "option/app/SkinMenuModel.h"
 #include "option/layout/MacroManagerLayout.h"
 #include "option/skin/BitmapEdit.h"
@@ -71,27 +71,27 @@ KeySequencePanel::KeySequencePanel(QWidget* parent, core::KeySource& keys, const
       recording_(observed_)
 {
     loadSkin(QStringLiteral("macro_keyseq"), skin::ShapeMethod::Rectangle);
-    const QRect recordRect = layoutRect(panel::kWindow, "BUTTON_Start_Record");
+    const QRect recordRect = layoutRect(layoutRow(panel::kWindow.controls, "BUTTON_Start_Record"));
     recordFaces_ = skin::cutStateImages(stateImages(), recordRect);
     stopFaces_ = skin::cutStateImages(statePictures(QStringLiteral("stop_")), recordRect);
     record_ = new skin::SkinButton(this, recordRect, kRecord);
     record_->setFaces(recordFaces_);
-    delays_ = new skin::SkinButton(this, layoutRect(panel::kWindow, "BUTTON_Delay_ON_OFF"), kDelays);
+    delays_ = new skin::SkinButton(this, layoutRect(layoutRow(panel::kWindow.controls, "BUTTON_Delay_ON_OFF")), kDelays);
     delays_->setBitmaps(delays_->geometry(), stateImages());
     delays_->setCheckable(true);
-    loop_ = new skin::SkinButton(this, layoutRect(panel::kWindow, "BUTTON_LoopTimes_ON_OFF"), kLoop);
+    loop_ = new skin::SkinButton(this, layoutRect(layoutRow(panel::kWindow.controls, "BUTTON_LoopTimes_ON_OFF")), kLoop);
     loop_->setBitmaps(loop_->geometry(), stateImages());
     loop_->setCheckable(true);
     for (skin::SkinButton* button : {record_, delays_, loop_})
         button->setFocusPolicy(Qt::NoFocus);  // Space and Enter press no button here
 
     times_ = new skin::BitmapEdit(this);
-    times_->setGeometry(layoutRect(panel::kWindow, "Edit_Times"));
+    times_->setGeometry(layoutRect(layoutRow(panel::kWindow.controls, "Edit_Times")));
     times_->setNumeric(true);
     times_->setMaxLength(kMaxLoopDigits);
 
     list_ = new QListWidget(this);
-    list_->setGeometry(layoutRect(panel::kWindow, "BUTTON_List_key_sequence"));
+    list_->setGeometry(layoutRect(layoutRow(panel::kWindow.controls, "BUTTON_List_key_sequence")));
     list_->setFont(skin::menuItemFont());
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->setStyleSheet(QStringLiteral("QListWidget { background: rgb(18,20,24); color: rgb(224,224,224);"

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "option/app/LayoutRects.h"
+#include "option/app/LayoutRows.h"
 #include "option/layout/MacroManagerLayout.h"
 #include "option/skin/SkinButton.h"
 #include "option/skin/SkinFonts.h"
@@ -39,16 +39,16 @@ TimelinePanel::TimelinePanel(QWidget* parent, core::KeySource& keys, const platf
     const std::pair<std::string_view, int> buttons[] = {
         {"BUTTON_ADD", kAdd}, {"BUTTON_DELETE", kDelete}, {"BUTTON_ZOOM_IN", kZoomIn}, {"BUTTON_ZOOM_OUT", kZoomOut}};
     for (const auto& [name, id] : buttons) {
-        auto* button = new skin::SkinButton(this, layoutRect(panel::kWindow, name), id);
+        auto* button = new skin::SkinButton(this, layoutRect(layoutRow(panel::kWindow.controls, name)), id);
         button->setBitmaps(button->geometry(), stateImages());
         button->setFocusPolicy(Qt::NoFocus);
     }
     rows_ = new TimelineRows(*this, editor_, layout);
-    rows_->setGeometry(layoutRect(panel::kWindow, "Bar rows"));
+    rows_->setGeometry(layoutRect(layoutRow(panel::kWindow.controls, "Bar rows")));
     vertical_ = new QScrollBar(Qt::Vertical, this);
-    vertical_->setGeometry(layoutRect(panel::kWindow, "Vertical scroll bar"));
+    vertical_->setGeometry(layoutRect(layoutRow(panel::kWindow.controls, "Vertical scroll bar")));
     horizontal_ = new QScrollBar(Qt::Horizontal, this);
-    horizontal_->setGeometry(layoutRect(panel::kWindow, "Horizontal scroll bar"));
+    horizontal_->setGeometry(layoutRect(layoutRow(panel::kWindow.controls, "Horizontal scroll bar")));
     connect(vertical_, &QScrollBar::valueChanged, this, [this](int value) {
         if (syncing_)
             return;

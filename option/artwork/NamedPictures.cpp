@@ -5,6 +5,7 @@
 #include "option/artwork/Glyphs.h"
 #include "option/artwork/HoverPictures.h"
 #include "option/artwork/Paint.h"
+#include "option/artwork/TrophyPictures.h"
 #include "option/layout/ButtonPageLayout.h"
 
 #include <QJsonArray>
@@ -118,6 +119,7 @@ std::optional<QImage> namedPicture(const QString& name, QImage base, const Style
         drawHoverPicture(p, m.captured(1).toInt(), place, style);
     } else if (const auto m = icon.match(name); m.hasMatch()) {
         drawIcon(p, static_cast<int>(r.width()), style);
+    } else if (drawTrophyPicture(p, r, name, style)) {
     } else {
         return std::nullopt;
     }
