@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "option/app/ButtonPage.h"
 #include "option/app/EmptyPage.h"
 #include "option/app/StatisticsPage.h"
 #include "option/app/UpdatePage.h"
@@ -20,6 +21,9 @@ PageFactories defaultPageFactories()
         const QString art = QString::fromUtf8(arts[i].data(), static_cast<qsizetype>(arts[i].size()));
         factories[i] = [art](QWidget* parent, PageHost& host) -> Page* { return new EmptyPage(parent, host, art); };
     }
+    factories[static_cast<std::size_t>(PageId::Buttons)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new ButtonPage(parent, host);
+    };
     factories[static_cast<std::size_t>(PageId::Statistics)] = [](QWidget* parent, PageHost& host) -> Page* {
         return new StatisticsPage(parent, host, systemWebServices());
     };

@@ -2,6 +2,7 @@
 
 #include "option/layout/LayoutEntry.h"
 #include "option/skin/BitmapEdit.h"
+#include "option/skin/NumberSpin.h"
 #include "option/skin/WindowShape.h"
 #include "platform/system/DebugOutput.h"
 
@@ -79,5 +80,22 @@ skin::BitmapEdit* SkinDialog::addEdit(const layout::ControlLayout& row, int maxL
     edit->setMaxLength(maxLength);
     return edit;
 }
+
+skin::NumberSpin* SkinDialog::addSpin(const layout::ControlLayout& row, int minimum, int maximum, int value)
+{
+    auto* spin = new skin::NumberSpin(surface_, rectOf(row), 0, this);
+    const auto faces = [this](const QString& name) {
+        const QString window = art();
+        return skin::StateImages{skin::loadWindowPicture(window, name), skin::loadWindowPicture(window, name + "_hover"),
+                                 skin::loadWindowPicture(window, name + "_pressed"),
+                                 skin::loadWindowPicture(window, name + "_disabled")};
+    };
+    spin->setArrowFaces(faces(QStringLiteral("spin_up")), faces(QStringLiteral("spin_down")));
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    return spin;
+}
+
+QString SkinDialog::art() const { return artName(window_); }
 
 }  // namespace option::app

@@ -13,6 +13,7 @@
 
 namespace option::skin {
 class BitmapEdit;
+class NumberSpin;
 }
 
 namespace option::app {
@@ -32,6 +33,11 @@ protected:
     // A button of the table, cut from the state images; clicking it calls `onClick`.
     skin::SkinButton* addButton(const layout::ControlLayout& row, std::function<void()> onClick);
     skin::BitmapEdit* addEdit(const layout::ControlLayout& row, int maxLength);
+    // A numeric box with its arrows (the window's spin_up and spin_down pictures)
+    // for `minimum`-`maximum`, showing `value`.
+    skin::NumberSpin* addSpin(const layout::ControlLayout& row, int minimum, int maximum, int value);
+    // The art folder of the window, as the skin loads it.
+    QString art() const;
     // The rectangle of a row.
     static QRect rectOf(const layout::ControlLayout& row);
 

@@ -3,8 +3,10 @@
 #include "option/artwork/Figures.h"
 #include "option/artwork/Flags.h"
 #include "option/artwork/Glyphs.h"
+#include "option/artwork/HoverPictures.h"
 #include "option/artwork/Paint.h"
 #include "option/artwork/TrophyPictures.h"
+#include "option/layout/ButtonPageLayout.h"
 
 #include <QJsonArray>
 #include <QLinearGradient>
@@ -94,6 +96,7 @@ std::optional<QImage> namedPicture(const QString& name, QImage base, const Style
     beginPainting(p, base);
     static const QRegularExpression flag(QStringLiteral("^flag_(\\d+)(_small)?$"));
     static const QRegularExpression icon(QStringLiteral("^icon(_(\\d+))?$"));
+    static const QRegularExpression hover(QStringLiteral("^hover_(\\d\\d)$"));
     if (name == QLatin1String("status_line")) {
         statusLine(p, r, style);
     } else if (name == QLatin1String("lift_on_flag")) {
@@ -106,6 +109,14 @@ std::optional<QImage> namedPicture(const QString& name, QImage base, const Style
         menuArrow(p, r);
     } else if (const auto m = flag.match(name); m.hasMatch()) {
         drawFlag(p, m.captured(1).toInt(), r);
+    } else if (const auto m = hover.match(name); m.hasMatch()) {
+        // The picture stands at its place on the button page; the mouse drawings
+        // are placed in page coordinates.
+        const QRectF place(m.captured(1).toInt() < option::layout::button_page::kNormalHoverPictures
+                               ? option::layout::button_page::kNormalHoverPictureLeft
+                               : option::layout::button_page::kShiftHoverPictureLeft,
+                           option::layout::button_page::kHoverPictureTop, r.width(), r.height());
+        drawHoverPicture(p, m.captured(1).toInt(), place, style);
     } else if (const auto m = icon.match(name); m.hasMatch()) {
         drawIcon(p, static_cast<int>(r.width()), style);
     } else if (drawTrophyPicture(p, r, name, style)) {

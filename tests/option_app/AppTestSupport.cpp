@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
@@ -81,6 +82,29 @@ void whenDialogOpens(std::function<void(QWidget* dialog)> answer)
         if (dialog)
             answer(dialog);
     });
+}
+
+QAction* menuItem(QWidget* menu, const QString& text)
+{
+    auto* popup = qobject_cast<QMenu*>(menu);
+    if (!popup)
+        return nullptr;
+    for (QAction* action : popup->actions()) {
+        if (action->text() == text && !action->menu())
+            return action;
+        if (QAction* inner = action->menu() ? menuItem(action->menu(), text) : nullptr)
+            return inner;
+    }
+    return nullptr;
+}
+
+bool chooseMenuItem(QWidget* menu, const QString& text)
+{
+    QAction* action = menuItem(menu, text);
+    if (action)
+        action->trigger();
+    menu->close();
+    return action != nullptr;
 }
 
 void saveScreenshot(QWidget* widget, const QString& name)

@@ -45,6 +45,11 @@ bool clickAt(QWidget* window, const QPoint& point);
 // Once the next modal dialog or popup is up (after the current event), calls
 // `answer` with it; the dialog must be closed there.
 void whenDialogOpens(std::function<void(QWidget* dialog)> answer);
+// The item `text` of a popup menu or of its submenus, or nullptr.
+QAction* menuItem(QWidget* menu, const QString& text);
+// Chooses item `text` of the open popup menu (in a submenu too) and closes the
+// menu; false when the menu has no such item.
+bool chooseMenuItem(QWidget* menu, const QString& text);
 // Saves screenshots/app/<name>.png in the build folder.
 void saveScreenshot(QWidget* widget, const QString& name);
 // Lets posted events (skin messages, message windows) be handled.
