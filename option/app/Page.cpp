@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include "option/app/AdvancedPage.h"
 #include "option/app/EmptyPage.h"
+#include "option/app/LightingPage.h"
+#include "option/app/MainSettingsPage.h"
 #include "option/layout/MainWindowLayout.h"
 #include "option/layout/SkinPictures.h"
 
@@ -17,6 +20,15 @@ PageFactories defaultPageFactories()
         const QString art = QString::fromUtf8(arts[i].data(), static_cast<qsizetype>(arts[i].size()));
         factories[i] = [art](QWidget* parent, PageHost& host) -> Page* { return new EmptyPage(parent, host, art); };
     }
+    factories[static_cast<std::size_t>(PageId::MainSettings)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new MainSettingsPage(parent, host);
+    };
+    factories[static_cast<std::size_t>(PageId::Advanced)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new AdvancedPage(parent, host);
+    };
+    factories[static_cast<std::size_t>(PageId::Lighting)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new LightingPage(parent, host);
+    };
     return factories;
 }
 
