@@ -23,11 +23,14 @@
 #include "option/app/PageControls.h"
 #include "option/layout/AdvancedPageLayout.h"
 #include "option/skin/AnimationControl.h"
+#include "option/skin/ColorSwatchButton.h"
 #include "option/skin/NumberSpin.h"
 #include "option/skin/BitmapEdit.h"
 #include "option/skin/SkinButton.h"
 #include "option/skin/SkinSlider.h"
+#include "platform/ini/PrivateProfile.h"
 #include "settings/BlockDefaults.h"
+#include "settings/ConfigKeys.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsBlock.h"
 #include "tests/support/TemporaryFolder.h"
@@ -116,10 +119,12 @@ TEST_F(PagesE2e, CpiXOnALinkedRowMovesYAndSendsOneReport)
     ASSERT_TRUE(page);
     saveScreenshot(page, QStringLiteral("main_settings_page"));
     option::app::CpiLevelRow* row = page->cpiRow(1);
-    if (profile().dpi[1] != 1)
+    if (profile().dpi[1] != 1) {
         ASSERT_TRUE(click(row->enableBox()));
-    if (profile().XYCpiFlag[1] != 1)
+    }
+    if (profile().XYCpiFlag[1] != 1) {
         ASSERT_TRUE(click(row->linkBox()));
+    }
     const int before = profile().CpiLevel_X[1];
     // A click on the track far from the thumb.
     option::skin::SkinSlider* slider = row->xSlider();
@@ -175,13 +180,25 @@ TEST_F(PagesE2e, PollingRateAppliedReachesTheMouse)
 
 TEST_F(PagesE2e, PaletteSwatchForAllRecordsReachesMouseAndProfileFile)
 {
-    profile().UseColorForAll = 1;
+    // The profile is taken to hold palette colour 0 in every record, so swatch 7
+    // is a change whatever the simulated mouse started with.
+    for (settings::SettingsBlock* block : {&working(), window->core().blocks.applied.get()}) {
+        settings::ProfileRecord& edited = block->Profiles[working().CurrentProfile];
+        edited.UseColorForAll = 1;
+        edited.LtChoseType = 0;
+        for (settings::ColorRecord& record : edited.LightInfo)
+            record = {0, record.On, 5, 144, 254};
+    }
     auto* page = showPage<option::app::LightingPage>(PageId::Lighting);
     ASSERT_TRUE(page);
-    ASSERT_NE(profile().LightInfo[0].TableIndex, 7);
+    EXPECT_TRUE(page->swatch(0)->isOn());
     ASSERT_TRUE(click(page->swatch(7)));
     EXPECT_TRUE(page->swatch(7)->isOn());
     EXPECT_FALSE(page->swatch(0)->isOn());
+    const std::string indicator = "Profile " + std::to_string(working().CurrentProfile + 1) + " Color";
+    const auto* slotColour = qobject_cast<option::skin::ColorSwatchButton*>(window->childAt(mainWindowPoint(indicator)));
+    ASSERT_TRUE(slotColour);
+    EXPECT_EQ(slotColour->colour(), QColor(255, 0, 0)) << "the slot's indicator follows";
     saveScreenshot(page, QStringLiteral("lighting_page"));
     const std::vector<int> report = applyForOneSettingsReport();
     ASSERT_GT(report.size(), kRedByte);
@@ -280,6 +297,7 @@ TEST(MainSettingsPageAlone, DoubleClickTimeReachesTheDesktopAtOnceAndTheTestClip
 {
     testsupport::TemporaryFolder folder;
     furnishInstallFolder(folder.path());
+    platform::ini::writeInt(folder.file("config.ini"), settings::kConfigSection, "CurrentProfile", 0);
     std::vector<int> times;
     ScriptedDialogs dialogs;
     option::app::MainWindowEnvironment environment;
