@@ -23,7 +23,7 @@
 #include "monitor/protocol/ApplyChanges.h"
 #include "monitor/protocol/BridgeFeatureDevice.h"
 #include "monitor/protocol/ReadWholeDevice.h"
-#include "mousesim/ServeProcess.h"
+#include "bench/support/SimulatedMouseRig.h"
 #include "settings/BlockDefaults.h"
 
 extern char** environ;
@@ -44,34 +44,6 @@ public:
         std::this_thread::sleep_for(duration);
     }
     std::chrono::milliseconds total{0};
-};
-
-// A private runtime folder with the simulated mouse plugged in.
-struct MouseSetting {
-    MouseSetting()
-    {
-        std::string pattern = (fs::temp_directory_path() / "zuro-monitor-bench-XXXXXX").string();
-        root = mkdtemp(pattern.data()) ? pattern : "";
-        mkdir((root + "/run").c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", (root + "/run").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", root.c_str(), 1);
-        setenv("ZURO_HID_BACKEND", "simulator", 1);
-        mousesim::ServeSettings settings;
-        settings.executable = kDist + "/mousesim";
-        settings.runtimeDir = root + "/run";
-        settings.stateFile = root + "/mouse.state";
-        settings.logFile = root + "/reports.log";
-        std::string error;
-        mouse = mousesim::ServeProcess::start(settings, error);
-    }
-    ~MouseSetting()
-    {
-        mouse.reset();
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-    }
-    std::string root;
-    std::unique_ptr<mousesim::ServeProcess> mouse;
 };
 
 struct BoundDevice {
@@ -95,9 +67,9 @@ struct BoundDevice {
 template <typename Sequence>
 void measureAgainstPrescribedWaits(benchmark::State& state, Sequence sequence)
 {
-    MouseSetting setting;
+    benchsupport::SimulatedMouseRig setting(kDist, "zuro-monitor-bench");
     BoundDevice bound;
-    if (!setting.mouse || !bound.device) {
+    if (!setting.mousePlugged() || !bound.device) {
         state.SkipWithError("no simulated mouse");
         return;
     }
@@ -184,21 +156,15 @@ long residentKilobytesOf(pid_t pid)
 
 void BM_IdleMonitorWithMouse(benchmark::State& state)
 {
-    MouseSetting setting;
-    if (!setting.mouse) {
+    benchsupport::SimulatedMouseRig setting(kDist, "zuro-monitor-bench");
+    if (!setting.mousePlugged()) {
         state.SkipWithError("no simulated mouse");
         return;
     }
     // The monitor from a copy of the run tree, so its files go to the temporary folder.
-    const std::string tree = setting.root + "/tree";
-    fs::create_directories(tree + "/config");
-    fs::create_directories(tree + "/FWUpdateB");
-    std::ofstream(tree + "/FWUpdateB/config.ini") << "[Firmware]\nVersion=107\n";
-    for (const char* file : {"ZuroTarnMonitor", "hidbridge.so", "libzuroplatform.so"})
-        fs::copy_file(kDist + "/" + file, tree + "/" + file);
+    const std::string tree = setting.makeRunTree({"ZuroTarnMonitor"});
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("ZURO_INPUT", "xtest", 1);  // no virtual device in the machine's own session
-    setenv("XDG_DATA_HOME", setting.root.c_str(), 1);
     const std::string program = tree + "/ZuroTarnMonitor";
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
     for (auto _ : state) {

@@ -11,16 +11,14 @@
 #include <string>
 
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
 
 #include "messages/MessageNumbers.h"
-#include "mousesim/ServeProcess.h"
+#include "bench/support/SimulatedMouseRig.h"
 #include "platform/windows/MessageWindow.h"
 #include "tests/support/ChildProcess.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using testsupport::ChildProcess;
 
@@ -43,42 +41,15 @@ double residentMegabytes(pid_t pid)
 class Setting {
 public:
     Setting()
+        : rig_(kDist, "option-bench"),
+          tree_(rig_.makeRunTree({"ZuroTarnMonitor", "ZuroNoxaOption"}, {"skin", "help", "Gif"}))
     {
-        std::string pattern = (fs::temp_directory_path() / "option-bench-XXXXXX").string();
-        root_ = mkdtemp(pattern.data()) ? pattern : "";
-        tree_ = root_ + "/tree";
-        mkdir((root_ + "/run").c_str(), 0700);
-        fs::create_directories(tree_ + "/config");
-        fs::create_directories(tree_ + "/FWUpdateB");
-        std::ofstream(tree_ + "/FWUpdateB/config.ini") << "[Firmware]\nVersion=107\n";
-        for (const char* file : {"ZuroTarnMonitor", "ZuroNoxaOption", "hidbridge.so", "libzuroplatform.so",
-                                 "libzuroplatform_desktop.so"})
-            fs::copy_file(kDist + "/" + file, tree_ + "/" + file);
-        for (const char* folder : {"skin", "help", "Gif"})
-            fs::create_directory_symlink(kDist + "/" + folder, tree_ + "/" + folder);
-        setenv("XDG_RUNTIME_DIR", (root_ + "/run").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", root_.c_str(), 1);
-        setenv("XDG_DATA_HOME", root_.c_str(), 1);
-        setenv("ZURO_HID_BACKEND", "simulator", 1);
-        mousesim::ServeSettings settings;
-        settings.executable = kDist + "/mousesim";
-        settings.runtimeDir = root_ + "/run";
-        settings.stateFile = root_ + "/mouse.state";
-        settings.logFile = root_ + "/reports.log";
-        std::string error;
-        mouse_ = mousesim::ServeProcess::start(settings, error);
     }
-    ~Setting()
-    {
-        monitor_.reset();
-        mouse_.reset();
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
+    ~Setting() { monitor_.reset(); }
 
     bool startMonitor()
     {
-        if (!mouse_)
+        if (!rig_.mousePlugged())
             return false;
         monitor_ = ChildProcess::start({tree_ + "/ZuroTarnMonitor"}, {"QT_QPA_PLATFORM=offscreen", "ZURO_DEBUG=1"});
         return monitor_ && monitor_->waitForLine("whole-device read", 15s);
@@ -90,9 +61,8 @@ public:
     }
 
 private:
-    std::string root_;
+    benchsupport::SimulatedMouseRig rig_;
     std::string tree_;
-    std::unique_ptr<mousesim::ServeProcess> mouse_;
     std::unique_ptr<ChildProcess> monitor_;
 };
 

@@ -19,7 +19,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "mousesim/ServeProcess.h"
+#include "bench/support/SimulatedMouseRig.h"
 
 extern char** environ;
 
@@ -53,31 +53,11 @@ int runProgram(const std::vector<std::string>& arguments, const std::string& out
 // A temporary run tree with the monitor and zuroctl, the simulated mouse plugged in.
 class Setting {
 public:
-    Setting()
+    Setting() : rig_(kDist, "zuroctl-bench"), tree_(rig_.makeRunTree({"ZuroTarnMonitor", "zuroctl"}))
     {
-        std::string pattern = (fs::temp_directory_path() / "zuroctl-bench-XXXXXX").string();
-        root_ = mkdtemp(pattern.data()) ? pattern : "";
-        tree_ = root_ + "/tree";
-        mkdir((root_ + "/run").c_str(), 0700);
-        fs::create_directories(tree_ + "/config");
-        fs::create_directories(tree_ + "/FWUpdateB");
-        std::ofstream(tree_ + "/FWUpdateB/config.ini") << "[Firmware]\nVersion=107\n";
-        for (const char* file : {"ZuroTarnMonitor", "zuroctl", "hidbridge.so", "libzuroplatform.so"})
-            fs::copy_file(kDist + "/" + file, tree_ + "/" + file);
-        setenv("XDG_RUNTIME_DIR", (root_ + "/run").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", root_.c_str(), 1);
-        setenv("XDG_DATA_HOME", root_.c_str(), 1);
-        setenv("ZURO_HID_BACKEND", "simulator", 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         setenv("ZURO_INPUT", "xtest", 1);  // no virtual device in the machine's own session
         unsetenv("DISPLAY");
-        mousesim::ServeSettings settings;
-        settings.executable = kDist + "/mousesim";
-        settings.runtimeDir = root_ + "/run";
-        settings.stateFile = root_ + "/mouse.state";
-        settings.logFile = root_ + "/reports.log";
-        std::string error;
-        mouse_ = mousesim::ServeProcess::start(settings, error);
     }
     ~Setting()
     {
@@ -86,9 +66,6 @@ public:
             int status = 0;
             waitpid(monitor_, &status, 0);
         }
-        mouse_.reset();
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
     }
 
     // Starts the monitor and waits, at most 15 s, until it has read the mouse.
@@ -96,9 +73,9 @@ public:
     {
         const std::string program = tree_ + "/ZuroTarnMonitor";
         char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-        if (!mouse_ || posix_spawn(&monitor_, program.c_str(), nullptr, nullptr, argv, environ) != 0)
+        if (!rig_.mousePlugged() || posix_spawn(&monitor_, program.c_str(), nullptr, nullptr, argv, environ) != 0)
             return false;
-        const std::string statusFile = root_ + "/status";
+        const std::string statusFile = rig_.root() + "/status";
         for (int attempt = 0; attempt < 150; ++attempt) {
             std::this_thread::sleep_for(100ms);
             if (runProgram({tree_ + "/zuroctl", "status"}, statusFile) != 0)
@@ -117,9 +94,8 @@ public:
     }
 
 private:
-    std::string root_;
+    benchsupport::SimulatedMouseRig rig_;
     std::string tree_;
-    std::unique_ptr<mousesim::ServeProcess> mouse_;
     pid_t monitor_ = -1;
 };
 

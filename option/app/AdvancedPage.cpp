@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "option/app/ConfirmDialog.h"
+#include "option/app/ConfirmationDialog.h"
 #include "option/app/PageControls.h"
 #include "option/core/AdvancedPageRules.h"
 #include "option/core/PadtuneMonitorOutput.h"
@@ -175,8 +175,7 @@ void AdvancedPage::onPadtuneLevel(int level)
 
 void AdvancedPage::onReset()
 {
-    ConfirmDialog confirm(host().mainWindow(), layout::notice_dialogs::kResetDefaults);
-    if (confirm.exec() == QDialog::Accepted)
+    if (confirm(host().mainWindow(), layout::notice_dialogs::kResetDefaults))
         host().resetToDefaults();
 }
 

@@ -104,7 +104,7 @@ LightingPage::LightingPage(QWidget* parent, PageHost& host) : Page(parent, host)
             [this] { edit([](settings::ProfileRecord& p) { core::chooseCustomColor(p, true); }); });
     const layout::ControlLayout& spectrum = controls.row("Color Select");
     picker_ = new SpectrumPickerView(
-        this, rectOfRow(controls.row("Custom Color Window")),
+        this, layoutRect(controls.row("Custom Color Window")),
         skin::loadWindowPicture(QStringLiteral("lighting"),
                                 QString::fromUtf8(spectrum.picture.data(), static_cast<qsizetype>(spectrum.picture.size()))));
     connect(picker_, &SpectrumPickerView::picked, this,
@@ -112,7 +112,7 @@ LightingPage::LightingPage(QWidget* parent, PageHost& host) : Page(parent, host)
     const layout::ControlLayout& breathing = controls.row("Breathing", 1);
     preview_ = new skin::AnimationControl(this);
     preview_->load(QString::fromUtf8(breathing.picture.data(), static_cast<qsizetype>(breathing.picture.size())));
-    preview_->move(rectOfRow(breathing).topLeft());
+    preview_->move(layoutRect(breathing).topLeft());
 }
 
 template <typename Change>

@@ -50,10 +50,10 @@ MainSettingsPage::MainSettingsPage(QWidget* parent, PageHost& host) : Page(paren
         return i < testFiles.size() ? QString::fromUtf8(testFiles[i].data(), static_cast<qsizetype>(testFiles[i].size()))
                                     : QString();
     };
-    test_ = new DoubleClickTest(this, rectOfRow(testRow), file(0), file(1));
+    test_ = new DoubleClickTest(this, layoutRect(testRow), file(0), file(1));
     for (int level = 0; level < static_cast<int>(rows_.size()); ++level) {
         auto* row = new CpiLevelRow(this, level, this);
-        row->move(rectOfRow(controls.row("DPI", level)).topLeft());
+        row->move(layoutRect(controls.row("DPI", level)).topLeft());
         rows_[static_cast<std::size_t>(level)] = row;
     }
     connect(notOnePage_, &skin::SkinButton::command, this, [this] { onScrollPair(false); });

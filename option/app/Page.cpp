@@ -6,6 +6,9 @@
 #include "option/app/EmptyPage.h"
 #include "option/app/LightingPage.h"
 #include "option/app/MainSettingsPage.h"
+#include "option/app/StatisticsPage.h"
+#include "option/app/UpdatePage.h"
+#include "option/app/WebServices.h"
 #include "option/layout/MainWindowLayout.h"
 #include "option/layout/SkinPictures.h"
 
@@ -28,6 +31,12 @@ PageFactories defaultPageFactories()
     };
     factories[static_cast<std::size_t>(PageId::Lighting)] = [](QWidget* parent, PageHost& host) -> Page* {
         return new LightingPage(parent, host);
+    };
+    factories[static_cast<std::size_t>(PageId::Statistics)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new StatisticsPage(parent, host, systemWebServices());
+    };
+    factories[static_cast<std::size_t>(PageId::Update)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new UpdatePage(parent, host, systemWebServices());
     };
     return factories;
 }

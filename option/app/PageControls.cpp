@@ -6,7 +6,6 @@
 #include "option/skin/NumberSpin.h"
 #include "option/skin/SkinButton.h"
 #include "option/skin/SkinSlider.h"
-#include "platform/system/DebugOutput.h"
 
 namespace option::app {
 namespace {
@@ -24,26 +23,6 @@ skin::StateImages arrowFaces(const QString& art, const QString& base)
 }
 
 }  // namespace
-
-const layout::ControlLayout& layoutRow(const layout::WindowDescription& window, std::string_view name,
-                                       int occurrence)
-{
-    for (const layout::ControlLayout& control : window.controls) {
-        if (control.text.size() > name.size() && control.text.starts_with(name) && control.text[name.size()] == ',' &&
-            occurrence-- == 0)
-            return control;
-    }
-    // The tables are fixed at build time: a name missing there places nothing.
-    platform::debugPrintf("PageControls: no layout row %.*s\n", static_cast<int>(name.size()), name.data());
-    static constexpr layout::ControlLayout kNowhere{"", layout::ControlKind::PushButton};
-    return kNowhere;
-}
-
-QRect rectOfRow(const layout::ControlLayout& row)
-{
-    const std::optional<layout::LayoutEntry> entry = layout::parseLayoutEntry(row.text);
-    return entry ? QRect(entry->left, entry->top, entry->width(), entry->height()) : QRect();
-}
 
 QString statusTextOfRow(const layout::ControlLayout& row)
 {
@@ -64,20 +43,20 @@ QString PageControls::art() const
 
 skin::SkinButton* PageControls::button(const layout::ControlLayout& row, int controlId, bool checkable) const
 {
-    auto* button = new skin::SkinButton(&window_, rectOfRow(row), controlId);
-    button->setBitmaps(rectOfRow(row), window_.stateImages());
+    auto* button = new skin::SkinButton(&window_, layoutRect(row), controlId);
+    button->setBitmaps(layoutRect(row), window_.stateImages());
     button->setCheckable(checkable);
     button->setStatusText(statusTextOfRow(row));
-    if (!rectOfRow(row).isValid())
+    if (!layoutRect(row).isValid())
         button->hide();
     return button;
 }
 
 skin::ColorSwatchButton* PageControls::swatch(const layout::ControlLayout& row, int controlId) const
 {
-    auto* swatch = new skin::ColorSwatchButton(&window_, rectOfRow(row), controlId);
-    swatch->setBitmaps(rectOfRow(row), window_.stateImages());
-    if (!rectOfRow(row).isValid())
+    auto* swatch = new skin::ColorSwatchButton(&window_, layoutRect(row), controlId);
+    swatch->setBitmaps(layoutRect(row), window_.stateImages());
+    if (!layoutRect(row).isValid())
         swatch->hide();
     return swatch;
 }
@@ -86,7 +65,7 @@ skin::SkinSlider* PageControls::slider(const layout::ControlLayout& row, int con
                                        QObject* owner) const
 {
     const QString base = qtext(row.picture);
-    auto* slider = new skin::SkinSlider(&window_, rectOfRow(row),
+    auto* slider = new skin::SkinSlider(&window_, layoutRect(row),
                                         skin::loadWindowPicture(art(), base + QStringLiteral("_track")),
                                         skin::loadWindowPicture(art(), base + QStringLiteral("_thumb")), controlId,
                                         owner);
@@ -99,7 +78,7 @@ skin::SkinSlider* PageControls::slider(const layout::ControlLayout& row, int con
 skin::NumberSpin* PageControls::spin(const layout::ControlLayout& row, int controlId, int minimum, int maximum,
                                      int step, QObject* owner) const
 {
-    auto* spin = new skin::NumberSpin(&window_, rectOfRow(row), controlId, owner);
+    auto* spin = new skin::NumberSpin(&window_, layoutRect(row), controlId, owner);
     spin->setRange(minimum, maximum);
     spin->setStep(step);
     spin->setArrowFaces(arrowFaces(art(), QStringLiteral("spin_up")), arrowFaces(art(), QStringLiteral("spin_down")));

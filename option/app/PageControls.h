@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+#include "option/app/LayoutRows.h"
 #include "option/core/TextIds.h"
 #include "option/core/TextLibrary.h"
 #include "option/layout/ControlLayout.h"
@@ -21,11 +22,6 @@ class SkinSlider;
 
 namespace option::app {
 
-// The `occurrence`-th row of the table whose name is `name`; a row of no place
-// (and a line in the debug output) when there is none.
-const layout::ControlLayout& layoutRow(const layout::WindowDescription& window, std::string_view name,
-                                       int occurrence = 0);
-QRect rectOfRow(const layout::ControlLayout& row);
 // The row's status text ("" for most rows of the pages).
 QString statusTextOfRow(const layout::ControlLayout& row);
 
@@ -39,7 +35,7 @@ public:
 
     const layout::ControlLayout& row(std::string_view name, int occurrence = 0) const
     {
-        return layoutRow(description_, name, occurrence);
+        return layoutRow(description_.controls, name, occurrence);
     }
 
     // A push button (or a checkable one: check boxes and switches) of the row.

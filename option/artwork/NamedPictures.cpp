@@ -5,6 +5,7 @@
 #include "option/artwork/Flags.h"
 #include "option/artwork/Glyphs.h"
 #include "option/artwork/Paint.h"
+#include "option/artwork/TrophyPictures.h"
 
 #include <QJsonArray>
 #include <QLinearGradient>
@@ -128,6 +129,7 @@ std::optional<QImage> namedPicture(const QString& name, QImage base, const Style
         drawFlag(p, m.captured(1).toInt(), r);
     } else if (const auto m = icon.match(name); m.hasMatch()) {
         drawIcon(p, static_cast<int>(r.width()), style);
+    } else if (drawTrophyPicture(p, r, name, style)) {
     } else {
         return std::nullopt;
     }

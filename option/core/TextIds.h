@@ -136,6 +136,11 @@ enum class TextId : int {
     ProfileSaveFailed = 1306,
     ProfileTextTooLong = 1307,
     VersionLine = 1308,  // "%s" the software version, then "%s" the firmware version
+
+    // Statistics page: sharing a trophy.
+    ShareNotConfigured = 3501,     // status text of the share button without a share address
+    ShareFailed = 3502,            // the request failed (the reason follows as details)
+    ShareAnswerNotAddress = 3503,  // the answer was no web address (it follows as details)
 };
 
 // By slot 0-4.
@@ -187,6 +192,7 @@ inline constexpr std::array kAllTextIds = {
     TextId::CpiYSlider, TextId::CpiYSpin, TextId::CpiXYLink, TextId::CustomColorSwatch,
     TextId::ColorSpectrum, TextId::CustomRed, TextId::CustomGreen, TextId::CustomBlue,
     TextId::ApplyTaken, TextId::ApplyNotTaken, TextId::ApplyWithoutMonitor, TextId::ApplyNotSaved,
-    TextId::ProfileLoadFailed, TextId::ProfileSaveFailed, TextId::ProfileTextTooLong, TextId::VersionLine};
+    TextId::ProfileLoadFailed, TextId::ProfileSaveFailed, TextId::ProfileTextTooLong, TextId::VersionLine,
+    TextId::ShareNotConfigured, TextId::ShareFailed, TextId::ShareAnswerNotAddress};
 
 }  // namespace option::core

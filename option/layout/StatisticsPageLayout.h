@@ -12,6 +12,11 @@ inline constexpr std::string_view kLevelAnimations =
     "Gif/01.gif|Gif/02.gif|Gif/03.gif|Gif/04.gif|Gif/05.gif|Gif/06.gif|Gif/07.gif|Gif/08.gif|Gif/09.gif|"
     "Gif/10.gif|Gif/11.gif|Gif/12.gif|Gif/13.gif";
 
+// The trophies' own pictures by index 0-12, then the one every locked trophy shows.
+inline constexpr std::string_view kTrophyPictures =
+    "trophy_01|trophy_02|trophy_03|trophy_04|trophy_05|trophy_06|trophy_07|trophy_08|trophy_09|trophy_10|"
+    "trophy_11|trophy_12|trophy_13|trophy_locked";
+
 inline constexpr ControlLayout kControls[] = {
     {"BUTTON_PreStat,17,12,20,20,", PushButton},
     {"BUTTON_NextStat,214,12,20,20,", PushButton},
@@ -38,7 +43,7 @@ inline constexpr ControlLayout kControls[] = {
     {"Events B,118,250,116,20,", Text},
     {"Distance,118,271,116,20,", Text},
     {"Trophy number,300,40,173,18,", Text},
-    {"Trophy picture,327,80,120,120,", Area},
+    {"Trophy picture,327,80,120,120,", Picture, kTrophyPictures},
     {"Trophy description,300,204,173,64,", Area},
     {"Level text,540,96,115,20,", Text},
     {"Unlocked text,655,96,115,20,", Text},

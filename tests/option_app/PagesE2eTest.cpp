@@ -50,7 +50,7 @@ constexpr std::size_t kRedByte = 26;
 
 QPoint advancedPoint(std::string_view name)
 {
-    return option::app::rectOfRow(option::app::layoutRow(option::layout::advanced_page::kWindow, name)).center();
+    return option::app::layoutRect(option::app::layoutRow(option::layout::advanced_page::kControls, name)).center();
 }
 
 class PagesE2e : public ::testing::Test {

@@ -194,7 +194,7 @@ TEST_F(Notices, ProfileFilesRefuseNonProfilesAndReplaceWholeFiles)
     const auto before = std::make_unique<SettingsBlock>(working());
     std::string error;
     EXPECT_FALSE(loadProfileIntoEditedSlot(*core, 1, stray, error));
-    EXPECT_NE(error.find("no mouse profile"), std::string::npos) << error;
+    EXPECT_NE(error.find("not a profile file"), std::string::npos) << error;
     EXPECT_EQ(std::memcmp(before.get(), &working(), sizeof working()), 0) << "nothing changed";
     EXPECT_FALSE(std::filesystem::exists(folder.path() + "notes.vmp.vmp"));
 

@@ -1,9 +1,13 @@
-// What the statistics page shows, and the trophy sharing's request and answer.
+// What the statistics page shows, the trophy sharing's request and answer, and
+// the addresses of the update page.
 
 #include <gtest/gtest.h>
 
 #include "option/core/StatisticsView.h"
 #include "option/core/TrophyShare.h"
+#include "option/core/WebAddresses.h"
+#include "platform/ini/PrivateProfile.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace option::core::test {
 namespace {
@@ -111,6 +115,41 @@ TEST(TrophyShare, TheRequestCarriesSixValuesAndOnlyWebAddressesAreOpened)
         EXPECT_EQ(classifyShareAnswer(answer).kind, ShareAnswer::Kind::ShowText) << answer;
     EXPECT_EQ(classifyShareAnswer("Sorry\x07\nlater").text, "Sorry later");
     EXPECT_EQ(classifyShareAnswer(" \n").kind, ShareAnswer::Kind::Nothing);
+}
+
+}  // namespace
+}  // namespace option::core::test
+
+namespace option::core::test {
+namespace {
+
+TEST(SupportAddresses, DefaultsThenTheInstallationsOwnAndOnlySafeOnesAreOpened)
+{
+    testsupport::TemporaryFolder folder;
+    const settings::InstallFolder install(folder.folder());
+    const WebAddresses defaults = readWebAddresses(install);
+    EXPECT_EQ(defaults.share, "");
+    EXPECT_EQ(supportAddress(SupportLink::Downloads, defaults), std::string(kDefaultSupportSite) + "Support/Downloads");
+    EXPECT_EQ(supportAddress(SupportLink::Mail, defaults), std::string("mailto:") + kDefaultSupportMail);
+
+    const auto set = [&](const char* key, const char* value) {
+        ASSERT_TRUE(platform::ini::writeString(install.configIni(), kWebSection, key, value));
+    };
+    set(kShareAddressKey, "http://share.example/t");
+    set(kSupportSiteKey, "https://help.example.org");
+    set(kSupportMailKey, "help+mouse@example.org");
+    WebAddresses own = readWebAddresses(install);
+    EXPECT_EQ(own.share, "http://share.example/t");
+    EXPECT_EQ(supportAddress(SupportLink::SupportPage, own), "https://help.example.org/Support/");
+    EXPECT_EQ(supportAddress(SupportLink::SupportForm, own), "https://help.example.org/Support/Support/Support-Form/");
+    EXPECT_EQ(supportAddress(SupportLink::Mail, own), "mailto:help+mouse@example.org");
+
+    own.supportSite = "file:///usr/bin/";
+    EXPECT_EQ(supportAddress(SupportLink::Downloads, own), std::nullopt);
+    for (const char* mailbox : {"a@b?cc=c@d", "a b@c", "@c", "a@", "a@b@c", "a@b\nbcc:c"}) {
+        own.supportMail = mailbox;
+        EXPECT_EQ(supportAddress(SupportLink::Mail, own), std::nullopt) << mailbox;
+    }
 }
 
 }  // namespace
