@@ -216,10 +216,10 @@ void MainWindow::startUp()
                                                           : source == core::SettingsSource::Files ? "the files"
                                                                                                   : "the defaults");
     if (environment_.createPointerSettings) {
-        const std::unique_ptr<platform::PointerSettings> pointer = environment_.createPointerSettings();
+        pointer_ = environment_.createPointerSettings();
         settings::WindowSettingChangeNotifier notifier(messageWindow());
-        if (pointer)
-            core::applyPointerSettingsAtStart(core_, *pointer, notifier);
+        if (pointer_)
+            core::applyPointerSettingsAtStart(core_, *pointer_, notifier);
     }
     selectPage(PageId::MainSettings);
     refreshAll();

@@ -58,6 +58,7 @@ public:
     void apply(platform::WParam request) override;
     void resetToDefaults() override;
     void reloadTexts() override;
+    platform::PointerSettings* pointerSettings() override { return pointer_.get(); }
 
     // The page of a tab; nullptr until the tab was first shown.
     Page* page(PageId id) const { return pages_[static_cast<std::size_t>(id)]; }
@@ -124,6 +125,7 @@ private:
     core::TextLibrary texts_;
     core::TextLibrary englishTexts_;  // for the application's own messages a table lacks
     std::unique_ptr<platform::MessageWindow> messages_;
+    std::unique_ptr<platform::PointerSettings> pointer_;
 
     std::vector<Control> controls_;
     std::array<Page*, kPageCount> pages_{};

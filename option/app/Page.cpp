@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include "option/app/AdvancedPage.h"
 #include "option/app/ButtonPage.h"
 #include "option/app/EmptyPage.h"
+#include "option/app/LightingPage.h"
+#include "option/app/MainSettingsPage.h"
 #include "option/app/StatisticsPage.h"
 #include "option/app/UpdatePage.h"
 #include "option/app/WebServices.h"
@@ -23,6 +26,15 @@ PageFactories defaultPageFactories()
     }
     factories[static_cast<std::size_t>(PageId::Buttons)] = [](QWidget* parent, PageHost& host) -> Page* {
         return new ButtonPage(parent, host);
+    };
+    factories[static_cast<std::size_t>(PageId::MainSettings)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new MainSettingsPage(parent, host);
+    };
+    factories[static_cast<std::size_t>(PageId::Advanced)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new AdvancedPage(parent, host);
+    };
+    factories[static_cast<std::size_t>(PageId::Lighting)] = [](QWidget* parent, PageHost& host) -> Page* {
+        return new LightingPage(parent, host);
     };
     factories[static_cast<std::size_t>(PageId::Statistics)] = [](QWidget* parent, PageHost& host) -> Page* {
         return new StatisticsPage(parent, host, systemWebServices());

@@ -25,6 +25,13 @@
 namespace option::app {
 
 class SystemDialogs;
+}  // namespace option::app
+
+namespace platform {
+class PointerSettings;
+}
+
+namespace option::app {
 
 // In tab order.
 enum class PageId { MainSettings, Buttons, Advanced, Lighting, Statistics, Update };
@@ -52,6 +59,9 @@ public:
     // The default block with every change flag set, shown, then applied.
     virtual void resetToDefaults() = 0;
     virtual void reloadTexts() = 0;
+    // The desktop's pointer settings, for a value that takes effect at once
+    // (the double-click time); nullptr when there are none.
+    virtual platform::PointerSettings* pointerSettings() { return nullptr; }
 };
 
 class Page : public skin::SkinWindow {

@@ -1,6 +1,7 @@
 #include "option/artwork/Animations.h"
 
 #include "option/artwork/Figures.h"
+#include "option/artwork/Glyphs.h"
 #include "option/artwork/Paint.h"
 
 #include <QJsonArray>
@@ -79,6 +80,58 @@ Animation breathing(const QImage& base, const Style& style)
         p.end();
         animation.frames.append(frame);
         animation.delays.append(8);
+    }
+    return animation;
+}
+
+}  // namespace
+
+// The double-click test area: a target the user double-clicks.
+void drawClickTarget(QPainter& p, const QRectF& r, const Style& style)
+{
+    p.setPen(QPen(style.color(QStringLiteral("panelBorder")), 1));
+    p.setBrush(style.color(QStringLiteral("well")));
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    const QPointF c = r.center();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(style.color(QStringLiteral("accent")), 1.5));
+    p.drawEllipse(c, 7.0, 7.0);
+    p.setBrush(style.color(QStringLiteral("accentGlow")));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(c, 2.5, 2.5);
+}
+
+namespace {
+
+// Two ripples, one for each click, spreading from the target; the last frame
+// stays lit with a tick, as the clip plays once.
+Animation doubleClick(const QImage& base, const Style& style)
+{
+    constexpr int kFrames = 12;
+    Animation animation;
+    const QRectF r = logicalRect(base);
+    for (int f = 0; f < kFrames; ++f) {
+        QImage frame = base;
+        QPainter p;
+        beginPainting(p, frame);
+        drawClickTarget(p, r, style);
+        p.setClipRect(r.adjusted(1, 1, -1, -1));
+        for (const int start : {0, 4}) {
+            const int age = f - start;
+            if (age < 0 || age > 6)
+                continue;
+            QColor ring = style.color(QStringLiteral("accentGlow"));
+            ring.setAlphaF(1.0 - age / 7.0);
+            p.setPen(QPen(ring, 1.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(r.center(), 4.0 + age * 3.0, 4.0 + age * 3.0);
+        }
+        if (f == kFrames - 1)
+            drawGlyph(p, QStringLiteral("tick"), QRectF(r.right() - 15, r.top() + 2, 13, 13),
+                      style.color(QStringLiteral("accentGlow")));
+        p.end();
+        animation.frames.append(frame);
+        animation.delays.append(6);
     }
     return animation;
 }
@@ -169,6 +222,8 @@ std::optional<Animation> namedAnimation(const QString& fileName, const QImage& b
         return progressBar(base, style);
     if (fileName == QLatin1String("Breathing_Animation.gif"))
         return breathing(base, style);
+    if (fileName == QLatin1String("double_click.gif"))
+        return doubleClick(base, style);
     if (const auto m = levelFile.match(fileName); m.hasMatch()) {
         const int n = m.captured(1).toInt();
         if (n >= 1 && n <= 13)

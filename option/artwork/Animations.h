@@ -1,6 +1,6 @@
 #pragma once
 // The frames of the animations: the Padtune progress bar, the lighting page's
-// breathing preview and the statistics page's 13 level animations. Each is
+// breathing preview, the double-click test clip and the statistics page's 13 level animations. Each is
 // drawn over base, the window background under the animation.
 
 #include "option/artwork/GifWriter.h"
@@ -16,5 +16,8 @@ namespace artgen {
 // The animation for a GIF file name ("ProgressbarAnimation.gif", "07.gif");
 // nullopt for a name no animation has.
 std::optional<Animation> namedAnimation(const QString& fileName, const QImage& base, const Style& style);
+
+// The still of the double-click test area, the first look of its clip.
+void drawClickTarget(QPainter& p, const QRectF& r, const Style& style);
 
 }  // namespace artgen

@@ -90,7 +90,9 @@ void ArtworkWriter::save(const PictureFile& file, const QImage& image, QStringLi
         return;
     const QString target = dist_ + QLatin1Char('/') + path;
     QDir().mkpath(QFileInfo(target).absolutePath());
-    if (!image.save(target, "PNG"))
+    // Pictures read as Windows bitmaps by name keep that format.
+    const char* format = target.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
+    if (!image.save(target, format))
         errors.append(QStringLiteral("cannot write %1").arg(target));
     written_.insert(path, image);
 }
@@ -187,6 +189,15 @@ void ArtworkWriter::writeControlPictures(const WindowArt& window, const PlacedCo
             break;
         }
         case ControlKind::Animation: {
+            // An animation may name its still beside its GIF.
+            if (!toQString(file.path).endsWith(QLatin1String(".gif"))) {
+                const std::optional<QImage> still = namedPicture(name, cutOut(background, rect), style_);
+                if (!still)
+                    errors.append(QStringLiteral("no picture is drawn for %1").arg(toQString(file.path)));
+                else
+                    save(file, still->convertToFormat(QImage::Format_RGB32), errors);
+                continue;
+            }
             const std::optional<Animation> animation =
                 namedAnimation(QFileInfo(toQString(file.path)).fileName(), cutOut(background, rect), style_);
             if (!animation)

@@ -2,6 +2,8 @@
 
 #include <gif_lib.h>
 
+#include <QFile>
+
 #include <array>
 #include <cstring>
 #include <vector>
@@ -113,6 +115,10 @@ bool writeGif(const QString& path, const Animation& animation, QString& error)
         error = QStringLiteral("%1: %2").arg(path, gifError(code));
         return false;
     }
+    // giflib creates the file for its owner alone; an installed animation must
+    // be readable by every user, as the other pictures are.
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                    QFileDevice::ReadOther);
     return true;
 }
 

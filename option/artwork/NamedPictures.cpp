@@ -1,5 +1,6 @@
 #include "option/artwork/NamedPictures.h"
 
+#include "option/artwork/Animations.h"
 #include "option/artwork/Figures.h"
 #include "option/artwork/Flags.h"
 #include "option/artwork/Glyphs.h"
@@ -78,6 +79,22 @@ void viewTitle(QPainter& p, const QRectF& r, const QString& name, const Style& s
                    Qt::AlignCenter);
 }
 
+// Hue from left to right; pale at the top, full in the middle, dark at the
+// bottom. The top row stays short of white, which the picker ignores.
+void spectrum(QPainter& p, const QRectF& r)
+{
+    QLinearGradient hues(r.topLeft(), r.topRight());
+    for (int i = 0; i <= 6; ++i)
+        hues.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
+    p.fillRect(r, hues);
+    QLinearGradient shade(r.topLeft(), r.bottomLeft());
+    shade.setColorAt(0, QColor(255, 255, 255, 200));
+    shade.setColorAt(0.45, QColor(255, 255, 255, 0));
+    shade.setColorAt(0.55, QColor(0, 0, 0, 0));
+    shade.setColorAt(1, QColor(0, 0, 0, 200));
+    p.fillRect(r, shade);
+}
+
 void menuArrow(QPainter& p, const QRectF& r)
 {
     // White on transparent: readable on the menu's black and on its blue.
@@ -105,6 +122,10 @@ std::optional<QImage> namedPicture(const QString& name, QImage base, const Style
         levelBar(p, r, style);
     } else if (name.startsWith(QLatin1String("view_"))) {
         viewTitle(p, r, name, style);
+    } else if (name == QLatin1String("spectrum")) {
+        spectrum(p, r);
+    } else if (name == QLatin1String("double_click")) {
+        drawClickTarget(p, r, style);
     } else if (name == QLatin1String("menu_arrow")) {
         menuArrow(p, r);
     } else if (const auto m = flag.match(name); m.hasMatch()) {

@@ -64,7 +64,7 @@ inline constexpr ControlLayout kControls[] = {
     {"Blue,712,229,45,19,", NumberSpin},
     {"Custom Color,587,227,22,22,", Swatch},
     {"Custom Color Window,584,270,176,28,", Area},
-    {"Color Select,590,276,164,16,", Area},
+    {"Color Select,590,276,164,16,", Picture, "spectrum"},
     {"Breathing,534,45,97,70,", Animation, "Gif/Breathing_Animation.gif"},
 };
 

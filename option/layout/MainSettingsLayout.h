@@ -18,7 +18,8 @@ inline constexpr ControlLayout kControls[] = {
     {"one page,13,136,190,20,", ChoiceButton},
     {"Tilt Speed,23,214,240,25,", SliderTrack, "tilt_speed", 13},
     {"Double Click speed,156,279,140,20,", SliderTrack, "double_click_speed", 11},
-    {"Double Click Test,330,277,42,23,", Area},
+    // The still until the first double click, then the clip played once.
+    {"Double Click Test,330,277,42,23,", Animation, "Wave/double_click.gif|Wave/double_click.bmp"},
     {"DPI,395,64,375,49,", ChildWindow, "cpi_row"},
     {"DPI,395,113,375,49,", ChildWindow, "cpi_row"},
     {"DPI,395,162,375,49,", ChildWindow, "cpi_row"},

@@ -107,6 +107,8 @@ void AnimationControl::stop()
 
 void AnimationControl::showNextFrame()
 {
+    if (playsOnce_ && current_ + 1 >= frameCount())
+        return;
     current_ = (current_ + 1) % frameCount();
     update();
     timer_.start(frames_[static_cast<std::size_t>(current_)].milliseconds);

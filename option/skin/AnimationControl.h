@@ -28,6 +28,8 @@ public:
 
     void start();
     void stop();
+    // Played once: the animation stops on its last frame instead of starting again.
+    void setPlaysOnce(bool once) { playsOnce_ = once; }
     bool isPlaying() const { return timer_.isActive(); }
 
     int frameCount() const { return static_cast<int>(frames_.size()); }
@@ -54,6 +56,7 @@ private:
     QColor background_ = Qt::black;
     QSize size_;
     int current_ = 0;
+    bool playsOnce_ = false;
     QTimer timer_;
 };
 

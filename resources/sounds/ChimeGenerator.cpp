@@ -1,7 +1,9 @@
 // Writes the two trophy chimes as 16-bit PCM WAV files: "Trophy.wav", two bell
 // notes, and "Every_Trophy.wav", a rising arpeggio that rings out, for the
-// moment every trophy is earned. Each note is a few decaying harmonics.
-// Usage: zuro_chime_generator FOLDER
+// moment every trophy is earned. Each note is a few decaying harmonics. With a
+// second folder it also writes there "double_click.wav", two short high ticks
+// for the double-click test.
+// Usage: zuro_chime_generator FOLDER [CLICK_FOLDER]
 
 #include <sndfile.h>
 
@@ -79,8 +81,8 @@ bool writeWav(const std::string& path, const std::vector<float>& samples)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zuro_chime_generator FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: zuro_chime_generator FOLDER [CLICK_FOLDER]\n");
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
@@ -88,7 +90,10 @@ int main(int argc, char** argv)
     const std::vector<Note> trophy{{0.0, 1046.5, 0.35}, {0.16, 1568.0, 0.6}};
     const std::vector<Note> everyTrophy{{0.0, 1046.5, 0.3}, {0.12, 1318.5, 0.3}, {0.24, 1568.0, 0.35},
                                         {0.36, 2093.0, 0.9}};
+    // Two ticks as far apart as a brisk double click.
+    const std::vector<Note> doubleClick{{0.0, 2637.0, 0.025}, {0.14, 2637.0, 0.025}};
     const bool ok = writeWav(folder + "Trophy.wav", render(trophy, 1.2)) &&
-                    writeWav(folder + "Every_Trophy.wav", render(everyTrophy, 2.2));
+                    writeWav(folder + "Every_Trophy.wav", render(everyTrophy, 2.2)) &&
+                    (argc < 3 || writeWav(std::string(argv[2]) + "/double_click.wav", render(doubleClick, 0.3)));
     return ok ? 0 : 1;
 }

@@ -23,6 +23,11 @@ void furnishInstallFolder(const std::string& folder)
     for (const char* data : {"skin", "help", "Gif"})
         if (!fs::exists(fs::path(folder) / data))
             fs::create_directory_symlink(fs::path(ZURO_DIST_DIR) / data, fs::path(folder) / data);
+    // Wave/ is the monitor's too (the sensor image): only the application's files are linked.
+    fs::create_directories(fs::path(folder) / "Wave");
+    for (const char* file : {"Wave/double_click.bmp", "Wave/double_click.gif", "Wave/double_click.wav"})
+        if (!fs::exists(fs::path(folder) / file))
+            fs::create_symlink(fs::path(ZURO_DIST_DIR) / file, fs::path(folder) / file);
 }
 
 std::optional<QString> ScriptedDialogs::profileToLoad(QWidget*, const QString& folder)

@@ -17,7 +17,8 @@
 
 namespace apptest {
 
-// Links the run tree's skin/, help/ and Gif/ into `folder` and makes config/.
+// Links the run tree's skin/, help/, Gif/ and the application's Wave/ files into
+// `folder` and makes config/.
 void furnishInstallFolder(const std::string& folder);
 
 // File dialogs answer from the script; failures are recorded, not shown.
