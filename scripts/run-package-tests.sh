@@ -80,6 +80,10 @@ snapshot >"$before"
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq --no-install-recommends "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
 
+# Every installed file is for every user to read (and every folder to enter).
+unreadable=$(find "$tree" \( -type f ! -perm -o+r \) -o \( -type d ! -perm -o+rx \) | head -n 5)
+[ -z "$unreadable" ] || fail "not readable by other users: $unreadable"
+
 grep -q '1E7D' /usr/lib/udev/rules.d/70-zuronoxa-mouse.rules &&
   grep -q 'FFFF' /usr/lib/udev/rules.d/70-zuronoxa-mouse.rules || fail "the udev rule lacks a vendor ID"
 for desktop in /usr/share/applications/org.zuronoxa.Option.desktop /etc/xdg/autostart/org.zuronoxa.Monitor.desktop; do
