@@ -11,6 +11,8 @@
 namespace option::skin {
 namespace {
 
+constexpr double kDimmedOnOpacity = 0.5;
+
 const QColor kCaptionColour(224, 224, 224);
 constexpr int kCaptionLeft = 5;
 
@@ -101,8 +103,15 @@ void SkinButton::paintEvent(QPaintEvent*)
 {
     if (width() <= 0 || height() <= 0) return;
     QPainter painter(this);
-    const QImage& face = faces_.face(currentFace());
+    const ButtonFace chosen = currentFace();
+    // A ticked box that cannot be used (the active CPI level's) keeps its tick,
+    // dimmed: the disabled picture alone would read as unticked.
+    const bool dimmedOn = chosen == ButtonFace::Disabled && isCheckable() && isOn() &&
+                          !faces_.face(ButtonFace::Pressed).isNull();
+    const QImage& face = faces_.face(dimmedOn ? ButtonFace::Pressed : chosen);
+    if (dimmedOn) painter.setOpacity(kDimmedOnOpacity);
     if (!face.isNull()) painter.drawImage(rect(), face);
+    painter.setOpacity(1.0);
     if (caption_.isEmpty()) return;
 
     const QFont captionFont = buttonCaptionFont();

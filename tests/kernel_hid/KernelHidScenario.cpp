@@ -7,8 +7,8 @@
 // DIR holds ZuroTarnMonitor, hidbridge.so, the project's libraries, mousesim and
 // zuroctl. With --uhid the mouse is made through /dev/uhid and the monitor takes
 // only the hidraw backend; without it both use the simulator's bus. The session:
-// the start-up whole-device read, an apply from zuroctl, one the mouse refuses,
-// a button press that switches the profile, an event asking for a macro, an unplug, an unplug in the
+// the start-up whole-device read, an apply from zuroctl, one the mouse refuses
+// and the next apply that brings it, a button press that switches the profile, an event asking for a macro, an unplug, an unplug in the
 // middle of the next whole-device read, a replug with its read, and the monitor's
 // shutdown. Each step waits for the monitor's own account of it; the first step
 // that does not come within its time ends the run with status 1. The report log
@@ -115,12 +115,14 @@ public:
         return monitor_->waitForCount(text, count, kStepLimit);
     }
 
-    bool zuroctl(const std::vector<std::string>& arguments)
+    // Runs zuroctl; true when it exits with `expected` (4: saved, but the mouse
+    // did not take the change).
+    bool zuroctl(const std::vector<std::string>& arguments, int expected = 0)
     {
         std::vector<std::string> argv = {(tree_ / "zuroctl").string()};
         argv.insert(argv.end(), arguments.begin(), arguments.end());
         auto tool = e2e::ChildProcess::start(argv, {"QT_QPA_PLATFORM=offscreen", "DISPLAY="});
-        if (tool && tool->waitForExit(kStepLimit) == 0) return true;
+        if (tool && tool->waitForExit(kStepLimit) == expected) return true;
         for (const std::string& line : tool ? tool->lines() : std::vector<std::string>{})
             std::fprintf(stderr, "zuroctl: %s\n", line.c_str());
         return false;
@@ -159,6 +161,8 @@ public:
         std::ifstream in(tree_ / name);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
+
+    bool treeHas(const std::string& name) const { return fs::exists(tree_ / name); }
 
     e2e::ReportLogWatcher& log() { return log_; }
 
@@ -217,11 +221,21 @@ int main(int argc, char** argv)
          }},
         {"apply from zuroctl",
          [&] { return s.zuroctl({"set", "--profile", "2", "CpiLevel_X2=33"}) && s.reportWithHandshake("SET 06 1F 02"); }},
-        // A write the mouse refuses fails at the host: no handshake follows it.
+        // A write the mouse refuses fails at the host: no handshake follows it,
+        // and zuroctl says the mouse did not take the change.
         {"apply the mouse refuses",
          [&] {
-             return s.mouse("fault fail-set 1") && s.zuroctl({"set", "--profile", "3", "CpiLevel_X1=27"}) &&
+             return s.mouse("fault fail-set 1") && s.zuroctl({"set", "--profile", "3", "CpiLevel_X1=27"}, 4) &&
                     s.log().waitForEntry("SET 06 1F 03", 0, kStepLimit);
+         }},
+        // The refused change stays marked pending and goes with the next apply,
+        // which sends every profile; the mark goes once the mouse took it.
+        {"the refused change goes with the next apply",
+         [&] {
+             return s.treeHas("config/PendingChanges") &&
+                    s.zuroctl({"set", "--profile", "4", "CpiLevel_X1=28"}) &&
+                    e2e::countStartingWith(s.log().entries(), 0, "SET 06 1F 03") >= 2 &&
+                    !s.treeHas("config/PendingChanges");
          }},
         {"button press switches the profile",
          [&] {
@@ -240,7 +254,10 @@ int main(int argc, char** argv)
              return s.mouse("plug") && s.monitorSays("whole-device read done", 2) &&
                     s.reportWithHandshake("SET 0E 03 01", 2);
          }},
-        {"monitor shuts down", [&] { return s.stopMonitor() && s.reportWithHandshake("SET 0E 03 00"); }},
+        // Shutting down, the monitor tells the mouse the host is gone without
+        // waiting for its answer.
+        {"monitor shuts down",
+         [&] { return s.stopMonitor() && s.log().waitForEntry("SET 0E 03 00", 0, kStepLimit); }},
     };
 
     int status = 0;
