@@ -52,6 +52,22 @@ void ScriptedDialogs::showFailure(QWidget*, const QString& text, const QString&)
     failures.push_back(text);
 }
 
+std::unique_ptr<option::app::MainWindow> showMainWindow(
+    const std::string& folder, ScriptedDialogs& dialogs,
+    const std::function<void(option::app::MainWindowEnvironment&)>& adjust)
+{
+    option::app::MainWindowEnvironment environment;
+    environment.folder = settings::InstallFolder(folder);
+    environment.dialogs = &dialogs;
+    if (adjust)
+        adjust(environment);
+    auto window = std::make_unique<option::app::MainWindow>(std::move(environment));
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    return window;
+}
+
 QPoint mainWindowPoint(std::string_view name, int occurrence)
 {
     for (const option::layout::ControlLayout& control : option::layout::main_window::kControls) {

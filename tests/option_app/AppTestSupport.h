@@ -8,11 +8,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "option/app/MainWindow.h"
 #include "option/app/SystemDialogs.h"
 
 namespace apptest {
@@ -36,6 +38,13 @@ public:
     std::optional<QString> programFile(QWidget*, const QString&) override;
     void showFailure(QWidget*, const QString& text, const QString&) override;
 };
+
+// The main window on the installation `folder`, its system dialogs answered by
+// `dialogs`, shown; nullptr when it was never exposed. `adjust` may change the
+// environment first (fake pages, no pointer settings).
+std::unique_ptr<option::app::MainWindow> showMainWindow(
+    const std::string& folder, ScriptedDialogs& dialogs,
+    const std::function<void(option::app::MainWindowEnvironment&)>& adjust = {});
 
 // The centre of the `occurrence`-th row named `name` of the main window's table.
 QPoint mainWindowPoint(std::string_view name, int occurrence = 0);

@@ -98,12 +98,8 @@ protected:
         ASSERT_TRUE(rig.startMouse());
         monitor = rig.startMonitor();
         ASSERT_TRUE(monitor && rig.waitForStartupRead());
-        option::app::MainWindowEnvironment environment;
-        environment.folder = settings::InstallFolder(rig.tree());
-        environment.dialogs = &dialogs;
-        window = std::make_unique<option::app::MainWindow>(std::move(environment));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = showMainWindow(rig.tree(), dialogs);
+        ASSERT_TRUE(window);
         ASSERT_TRUE(clickAt(window.get(), mainWindowPoint("Button Assign")));
         page = qobject_cast<option::app::ButtonPage*>(window->page(option::app::PageId::Buttons));
         ASSERT_TRUE(page);

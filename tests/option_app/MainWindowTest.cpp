@@ -50,13 +50,9 @@ protected:
 
     void open()
     {
-        option::app::MainWindowEnvironment environment;
-        environment.folder = settings::InstallFolder(folder.folder());
-        environment.dialogs = &dialogs;
-        environment.createPointerSettings = {};
-        window = std::make_unique<MainWindow>(std::move(environment));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = showMainWindow(folder.folder(), dialogs,
+                                [](option::app::MainWindowEnvironment& e) { e.createPointerSettings = {}; });
+        ASSERT_TRUE(window);
     }
 
     settings::SettingsBlock& working() { return *window->core().blocks.working; }
