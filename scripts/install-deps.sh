@@ -23,8 +23,9 @@ packages=(
   # The feedback sounds: spoken at build time, read at run time. A private bus
   # for the real-time request's test (dbus-daemon, above).
   libsndfile1-dev espeak-ng
+  # The package: CPack finds the programs to hand dpkg-shlibdeps with `file`.
   # The package test: checks of the desktop entries, the metainfo and the man pages.
-  desktop-file-utils appstream man-db
+  file dpkg-dev desktop-file-utils appstream man-db
 )
 
 missing=()
