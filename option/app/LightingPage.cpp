@@ -4,7 +4,7 @@
 
 #include "option/app/AppMessages.h"
 #include "option/app/PageControls.h"
-#include "option/app/SpectrumPickerView.h"
+#include "option/app/HueBarPickerView.h"
 #include "option/core/LightingEffects.h"
 #include "option/layout/LightingPageLayout.h"
 #include "option/skin/AnimationControl.h"
@@ -102,12 +102,12 @@ LightingPage::LightingPage(QWidget* parent, PageHost& host) : Page(parent, host)
     custom_ = controls.swatch(controls.row("Custom Color"), kCustomSwatchId);
     connect(custom_, &skin::SkinButton::command, this,
             [this] { edit([](settings::ProfileRecord& p) { core::chooseCustomColor(p, true); }); });
-    const layout::ControlLayout& spectrum = controls.row("Color Select");
-    picker_ = new SpectrumPickerView(
+    const layout::ControlLayout& hueBar = controls.row("Color Select");
+    picker_ = new HueBarPickerView(
         this, layoutRect(controls.row("Custom Color Window")),
         skin::loadWindowPicture(QStringLiteral("lighting"),
-                                QString::fromUtf8(spectrum.picture.data(), static_cast<qsizetype>(spectrum.picture.size()))));
-    connect(picker_, &SpectrumPickerView::picked, this,
+                                QString::fromUtf8(hueBar.picture.data(), static_cast<qsizetype>(hueBar.picture.size()))));
+    connect(picker_, &HueBarPickerView::picked, this,
             [this](core::Rgb colour) { edit([colour](settings::ProfileRecord& p) { core::setCustomColor(p, colour); }); });
     const layout::ControlLayout& breathing = controls.row("Breathing", 1);
     preview_ = new skin::AnimationControl(this);

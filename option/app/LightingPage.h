@@ -1,7 +1,7 @@
 #pragma once
 // The lighting page: the effect, the colour mode and flow, palette or custom
 // colour, the 16 shown palette swatches (and the 17 never shown), the custom
-// colour's spins, swatch and spectrum picker, and the breathing preview. After
+// colour's spins, swatch and hue-bar picker, and the breathing preview. After
 // every change the main window is told, so its slot colour indicators follow.
 #include <array>
 #include <vector>
@@ -18,7 +18,7 @@ class SkinButton;
 
 namespace option::app {
 
-class SpectrumPickerView;
+class HueBarPickerView;
 
 class LightingPage final : public Page {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
     // Palette index 0-32.
     skin::ColorSwatchButton* swatch(int index) const { return swatches_.at(static_cast<std::size_t>(index)); }
     skin::ColorSwatchButton* customSwatch() const { return custom_; }
-    SpectrumPickerView* picker() const { return picker_; }
+    HueBarPickerView* picker() const { return picker_; }
     skin::AnimationControl* preview() const { return preview_; }
 
 protected:
@@ -53,7 +53,7 @@ private:
     std::vector<skin::ColorSwatchButton*> swatches_;
     std::array<skin::NumberSpin*, 3> spins_{};
     skin::ColorSwatchButton* custom_;
-    SpectrumPickerView* picker_;
+    HueBarPickerView* picker_;
     skin::AnimationControl* preview_;
 };
 

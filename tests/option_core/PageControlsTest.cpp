@@ -8,7 +8,7 @@
 #include "option/core/CpiLevelRows.h"
 #include "option/core/LightingPalette.h"
 #include "option/core/MainSettingsRules.h"
-#include "option/core/SpectrumPicker.h"
+#include "option/core/HueBarPicker.h"
 #include "settings/BlockDefaults.h"
 
 namespace option::core::test {
@@ -149,12 +149,12 @@ TEST_F(PageControls, PaletteStoresItsColourAndTheIndicatorShowsTheSwatchColour)
     EXPECT_EQ(colorIndicator(p), Rgb{});
 }
 
-TEST(SpectrumPicker, PressesNearTheSpectrumPickClampedPointsAndDragsFollow)
+TEST(HueBarPicker, PressesNearTheHueBarPickClampedPointsAndDragsFollow)
 {
-    SpectrumPicker picker;
+    HueBarPicker picker;
     EXPECT_EQ(picker.press({2, 10}), std::nullopt);
     EXPECT_FALSE(picker.move({50, 10}));
-    const std::optional<SpectrumPick> pick = picker.press({173 - 1, 3});
+    const std::optional<HueBarPick> pick = picker.press({173 - 1, 3});
     ASSERT_TRUE(pick);
     EXPECT_EQ(pick->point, (PickerPoint{169, 6}));
     EXPECT_EQ(pick->pixel, (PickerPoint{163, 0}));

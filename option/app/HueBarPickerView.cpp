@@ -1,4 +1,4 @@
-#include "option/app/SpectrumPickerView.h"
+#include "option/app/HueBarPickerView.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,28 +16,28 @@ core::PickerPoint pointOf(const QMouseEvent* event)
 
 }  // namespace
 
-SpectrumPickerView::SpectrumPickerView(QWidget* parent, const QRect& rect, const QImage& spectrum)
-    : QWidget(parent), spectrum_(spectrum)
+HueBarPickerView::HueBarPickerView(QWidget* parent, const QRect& rect, const QImage& hueBar)
+    : QWidget(parent), hueBar_(hueBar)
 {
     setGeometry(rect);
     setCursor(Qt::CrossCursor);
 }
 
-core::Rgb SpectrumPickerView::colourAt(core::PickerPoint point) const
+core::Rgb HueBarPickerView::colourAt(core::PickerPoint point) const
 {
-    if (spectrum_.isNull())
+    if (hueBar_.isNull())
         return {255, 255, 255};
     // The picture may be drawn at a higher pixel density than the window.
-    const double scaleX = static_cast<double>(spectrum_.width()) / core::kSpectrumWidth;
-    const double scaleY = static_cast<double>(spectrum_.height()) / core::kSpectrumHeight;
-    const int x = std::clamp(static_cast<int>((point.x - core::kSpectrumLeft) * scaleX), 0, spectrum_.width() - 1);
-    const int y = std::clamp(static_cast<int>((point.y - core::kSpectrumTop) * scaleY), 0, spectrum_.height() - 1);
-    const QRgb pixel = spectrum_.pixel(x, y);
+    const double scaleX = static_cast<double>(hueBar_.width()) / core::kHueBarWidth;
+    const double scaleY = static_cast<double>(hueBar_.height()) / core::kHueBarHeight;
+    const int x = std::clamp(static_cast<int>((point.x - core::kHueBarLeft) * scaleX), 0, hueBar_.width() - 1);
+    const int y = std::clamp(static_cast<int>((point.y - core::kHueBarTop) * scaleY), 0, hueBar_.height() - 1);
+    const QRgb pixel = hueBar_.pixel(x, y);
     return {static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
             static_cast<std::uint8_t>(qBlue(pixel))};
 }
 
-void SpectrumPickerView::take(const std::optional<core::SpectrumPick>& pick)
+void HueBarPickerView::take(const std::optional<core::HueBarPick>& pick)
 {
     if (!pick)
         return;
@@ -49,40 +49,40 @@ void SpectrumPickerView::take(const std::optional<core::SpectrumPick>& pick)
     emit picked(colour);
 }
 
-void SpectrumPickerView::mousePressEvent(QMouseEvent* event)
+void HueBarPickerView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         take(picker_.press(pointOf(event)));
 }
 
-void SpectrumPickerView::mouseMoveEvent(QMouseEvent* event)
+void HueBarPickerView::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton)
         take(picker_.move(pointOf(event)));
 }
 
-void SpectrumPickerView::mouseReleaseEvent(QMouseEvent*)
+void HueBarPickerView::mouseReleaseEvent(QMouseEvent*)
 {
     picker_.release();
 }
 
-void SpectrumPickerView::enterEvent(QEnterEvent* event)
+void HueBarPickerView::enterEvent(QEnterEvent* event)
 {
     QWidget::enterEvent(event);
     skin::ApplicationStatus::enter(statusText_);
 }
 
-void SpectrumPickerView::leaveEvent(QEvent* event)
+void HueBarPickerView::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     skin::ApplicationStatus::leave();
 }
 
-void SpectrumPickerView::paintEvent(QPaintEvent*)
+void HueBarPickerView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(QRect(core::kSpectrumLeft, core::kSpectrumTop, core::kSpectrumWidth, core::kSpectrumHeight),
-                      spectrum_);
+    painter.drawImage(QRect(core::kHueBarLeft, core::kHueBarTop, core::kHueBarWidth, core::kHueBarHeight),
+                      hueBar_);
     if (!marker_)
         return;
     // A ring, dark outside and light inside, readable on every colour.

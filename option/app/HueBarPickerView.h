@@ -1,24 +1,24 @@
 #pragma once
-// The lighting page's colour-spectrum picker: the spectrum picture with a
-// marker over the picked point. A press on the spectrum (or just beside it) and
-// moves with the button held pick the colour of the spectrum picture itself
+// The lighting page's hue-bar picker: the hue bar picture with a
+// marker over the picked point. A press on the hue bar (or just beside it) and
+// moves with the button held pick the colour of the hue bar picture itself
 // under the point; white picks nothing. Picks are reported by picked().
 #include <QImage>
 #include <QWidget>
 
-#include "option/core/SpectrumPicker.h"
+#include "option/core/HueBarPicker.h"
 
 namespace option::app {
 
-class SpectrumPickerView final : public QWidget {
+class HueBarPickerView final : public QWidget {
     Q_OBJECT
 public:
-    // `rect` is the picker window's; the spectrum lies inside it at
-    // (core::kSpectrumLeft, core::kSpectrumTop).
-    SpectrumPickerView(QWidget* parent, const QRect& rect, const QImage& spectrum);
+    // `rect` is the picker window's; the hue bar lies inside it at
+    // (core::kHueBarLeft, core::kHueBarTop).
+    HueBarPickerView(QWidget* parent, const QRect& rect, const QImage& hueBar);
 
     void setStatusText(const QString& text) { statusText_ = text; }
-    // The spectrum's colour at a point of the picker (clamped onto it).
+    // The hue bar's colour at a point of the picker (clamped onto it).
     core::Rgb colourAt(core::PickerPoint point) const;
 
 signals:
@@ -33,10 +33,10 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void take(const std::optional<core::SpectrumPick>& pick);
+    void take(const std::optional<core::HueBarPick>& pick);
 
-    QImage spectrum_;
-    core::SpectrumPicker picker_;
+    QImage hueBar_;
+    core::HueBarPicker picker_;
     std::optional<core::PickerPoint> marker_;
     QString statusText_;
 };

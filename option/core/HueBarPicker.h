@@ -1,8 +1,8 @@
 #pragma once
-// The lighting page's colour-spectrum picker, in the picker window's own
-// coordinates: a press within the spectrum (or 3 pixels around it) starts a
+// The lighting page's hue-bar picker, in the picker window's own
+// coordinates: a press within the hue bar (or 3 pixels around it) starts a
 // pick, moves with the button held go on picking, the point is clamped to the
-// spectrum, and the 12 x 12 marker is drawn centred on it. A white pixel picks
+// hue bar, and the 12 x 12 marker is drawn centred on it. A white pixel picks
 // nothing.
 #include <optional>
 
@@ -17,26 +17,26 @@ struct PickerPoint {
     friend constexpr bool operator==(const PickerPoint&, const PickerPoint&) = default;
 };
 
-struct SpectrumPick {
-    PickerPoint point;   // clamped to the spectrum, in window coordinates
-    PickerPoint pixel;   // the same point in the spectrum bitmap
+struct HueBarPick {
+    PickerPoint point;   // clamped to the hue bar, in window coordinates
+    PickerPoint pixel;   // the same point in the hue bar bitmap
     PickerPoint marker;  // top left of the marker
 };
 
-inline constexpr int kSpectrumLeft = 6;    // the spectrum lies at (6,6)-(170,22)
-inline constexpr int kSpectrumTop = 6;
-inline constexpr int kSpectrumWidth = 164;
-inline constexpr int kSpectrumHeight = 16;
-inline constexpr int kSpectrumGrip = 3;    // a press this far outside still picks
+inline constexpr int kHueBarLeft = 6;    // the hue bar lies at (6,6)-(170,22)
+inline constexpr int kHueBarTop = 6;
+inline constexpr int kHueBarWidth = 164;
+inline constexpr int kHueBarHeight = 16;
+inline constexpr int kHueBarGrip = 3;    // a press this far outside still picks
 inline constexpr int kPickerMarkerSize = 12;
 inline constexpr Rgb kPickerMarkerKey{255, 0, 255};  // transparent in the marker picture
 
-class SpectrumPicker {
+class HueBarPicker {
 public:
-    // A left-button press; nullopt when it misses the spectrum.
-    std::optional<SpectrumPick> press(PickerPoint at);
+    // A left-button press; nullopt when it misses the hue bar.
+    std::optional<HueBarPick> press(PickerPoint at);
     // A move; picks only while the button is held after a press that hit.
-    std::optional<SpectrumPick> move(PickerPoint at) const;
+    std::optional<HueBarPick> move(PickerPoint at) const;
     void release() { dragging_ = false; }
     bool dragging() const { return dragging_; }
 
