@@ -52,21 +52,18 @@ protected:
 
     void open()
     {
-        option::app::MainWindowEnvironment environment;
-        environment.folder = settings::InstallFolder(folder.folder());
-        environment.dialogs = &dialogs;
-        environment.createPointerSettings = {};
-        environment.pages[static_cast<std::size_t>(option::app::PageId::Buttons)] =
-            [this](QWidget* parent, option::app::PageHost& host) -> option::app::Page* {
-            auto grab = std::make_unique<fakes::RecordingKeyboardGrab>();
-            keyboard = grab.get();
-            auto keys = std::make_unique<option::app::GrabKeySource>(std::move(grab));
-            source = keys.get();
-            return new ButtonPage(parent, host, std::move(keys));
-        };
-        window = std::make_unique<option::app::MainWindow>(std::move(environment));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = showMainWindow(folder.folder(), dialogs, [this](option::app::MainWindowEnvironment& environment) {
+            environment.createPointerSettings = {};
+            environment.pages[static_cast<std::size_t>(option::app::PageId::Buttons)] =
+                [this](QWidget* parent, option::app::PageHost& host) -> option::app::Page* {
+                auto grab = std::make_unique<fakes::RecordingKeyboardGrab>();
+                keyboard = grab.get();
+                auto keys = std::make_unique<option::app::GrabKeySource>(std::move(grab));
+                source = keys.get();
+                return new ButtonPage(parent, host, std::move(keys));
+            };
+        });
+        ASSERT_TRUE(window);
         ASSERT_TRUE(clickAt(window.get(), mainWindowPoint("Button Assign")));
         page = qobject_cast<ButtonPage*>(window->page(option::app::PageId::Buttons));
         ASSERT_TRUE(page);

@@ -68,14 +68,13 @@ protected:
     template <typename P>
     P* open(PageId id)
     {
-        option::app::MainWindowEnvironment environment;
-        environment.folder = install();
-        environment.dialogs = &dialogs;
-        environment.createPointerSettings = {};
-        environment.pages = fake.pages();
-        window = std::make_unique<option::app::MainWindow>(std::move(environment));
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = showMainWindow(folder.folder(), dialogs, [this](option::app::MainWindowEnvironment& environment) {
+            environment.createPointerSettings = {};
+            environment.pages = fake.pages();
+        });
+        EXPECT_TRUE(window);
+        if (!window)
+            return nullptr;
         window->selectPage(id);
         settle();
         return qobject_cast<P*>(window->page(id));
