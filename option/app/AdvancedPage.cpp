@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "option/app/ConfirmationDialog.h"
+#include "option/app/NoticeDialog.h"
 #include "option/app/PageControls.h"
 #include "option/core/AdvancedPageRules.h"
 #include "option/core/PadtuneMonitorOutput.h"
@@ -175,7 +175,7 @@ void AdvancedPage::onPadtuneLevel(int level)
 
 void AdvancedPage::onReset()
 {
-    if (confirm(host().mainWindow(), layout::notice_dialogs::kResetDefaults))
+    if (NoticeDialog::confirm(host().mainWindow(), layout::notice_dialogs::kResetDefaults))
         host().resetToDefaults();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The small notices (OK) and confirmations (OK and Cancel) whose wording is part
 // of their picture: the macro manager's missing set or macro, and the questions
-// before deleting a set, a macro or a timer.
+// before deleting a set, a macro or a timer and before a reset of the settings
+// or of the statistics.
 #include "option/app/SkinDialog.h"
 
 namespace option::app {

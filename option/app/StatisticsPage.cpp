@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "option/app/ConfirmationDialog.h"
+#include "option/app/NoticeDialog.h"
 #include "option/app/HoverHelpLabel.h"
 #include "option/app/LayoutRows.h"
 #include "option/app/ShareRequest.h"
@@ -290,7 +290,7 @@ void StatisticsPage::onShareFinished(bool transferred, const QByteArray& body, c
 
 void StatisticsPage::resetCounters()
 {
-    if (!confirm(this, layout::notice_dialogs::kResetStatistics))
+    if (!NoticeDialog::confirm(this, layout::notice_dialogs::kResetStatistics))
         return;
     const core::StatisticsResetOutcome outcome = core::resetStatistics(host().core());
     if (!outcome.written)
